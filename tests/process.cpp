@@ -1,0 +1,103 @@
+#include "process.hpp"
+
+#include <cstdio>
+#include <cstdlib>
+#include <fcntl.h>
+#include <poll.h>
+#include <spawn.h>
+#include <stdexcept>
+#include <sys/wait.h>
+#include <unistd.h>
+
+extern char **environ;
+
+namespace {
+
+// Reads both pipes to their end at once, so that neither can fill up.
+void drain(int out_fd, int err_fd, std::string &out, std::string &err)
+{
+	pollfd fds[2] = {{out_fd, POLLIN, 0}, {err_fd, POLLIN, 0}};
+	std::string *sinks[2] = {&out, &err};
+	int open = 2;
+	while (open > 0) {
+		if (poll(fds, 2, -1) < 0)
+			throw std::runtime_error("poll failed");
+		for (int i = 0; i < 2; i++) {
+			if (fds[i].fd < 0 || fds[i].revents == 0)
+				continue;
+			char buf[4096];
+			ssize_t n = read(fds[i].fd, buf, sizeof buf);
+			if (n > 0) {
+				sinks[i]->append(buf, static_cast<size_t>(n));
+			} else {
+				close(fds[i].fd);
+				fds[i].fd = -1;
+				open--;
+			}
+		}
+	}
+}
+
+} // namespace
+
+outcome run(const std::vector<std::string> &argv)
+{
+	std::vector<char *> cargv;
+	for (const std::string &a : argv)
+		cargv.push_back(const_cast<char *>(a.c_str()));
+	cargv.push_back(nullptr);
+
+	int out[2], err[2];
+	if (pipe(out) != 0 || pipe(err) != 0)
+		throw std::runtime_error("pipe failed");
+	posix_spawn_file_actions_t actions;
+	posix_spawn_file_actions_init(&actions);
+	posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0);
+	posix_spawn_file_actions_adddup2(&actions, out[1], 1);
+	posix_spawn_file_actions_adddup2(&actions, err[1], 2);
+	posix_spawn_file_actions_addclose(&actions, out[0]);
+	posix_spawn_file_actions_addclose(&actions, err[0]);
+	posix_spawn_file_actions_addclose(&actions, out[1]);
+	posix_spawn_file_actions_addclose(&actions, err[1]);
+	pid_t pid;
+	int rc = posix_spawnp(&pid, cargv[0], &actions, nullptr, cargv.data(), environ);
+	posix_spawn_file_actions_destroy(&actions);
+	close(out[1]);
+	close(err[1]);
+	if (rc != 0)
+		throw std::runtime_error("cannot start " + argv[0]);
+
+	outcome o{};
+	drain(out[0], err[0], o.out, o.err);
+	waitpid(pid, &o.status, 0);
+	return o;
+}
+
+std::string kucalc_path()
+{
+	const char *env = std::getenv("KUCALC_BIN");
+	return env != nullptr && *env != '\0' ? env : KUCALC_BIN;
+}
+
+outcome run_kucalc(const std::vector<std::string> &args)
+{
+	std::vector<std::string> argv{kucalc_path()};
+	argv.insert(argv.end(), args.begin(), args.end());
+	return run(argv);
+}
+
+std::string show(const std::vector<std::string> &args)
+{
+	std::string s;
+	for (const std::string &a : args) {
+		s += s.empty() ? "'" : " '";
+		for (char ch : a) {
+			auto c = static_cast<unsigned char>(ch);
+			char hex[8];
+			std::snprintf(hex, sizeof hex, "\\x%02x", c);
+			s += c >= 0x20 && c < 0x7f && c != '\\' ? std::string(1, static_cast<char>(c)) : hex;
+		}
+		s += "'";
+	}
+	return "[" + s + "]";
+}

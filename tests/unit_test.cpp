@@ -1,0 +1,96 @@
+#include "calc/calc.hpp"
+#include "text_input/text_input.hpp"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+struct parse_case {
+	const char *text;
+	int value;
+};
+
+void expect_parses(std::initializer_list<parse_case> cases)
+{
+	for (const parse_case &c : cases)
+		EXPECT_EQ(ku_atoi(c.text), c.value) << "text: \"" << c.text << '"';
+}
+
+} // namespace
+
+TEST(parse, digits_and_where_they_stop)
+{
+	expect_parses({
+		{"42", 42},          {"12abc", 12},   {" +0009", 9},
+		{"", 0},             {"abc", 0},      {"+", 0},
+		{"-", 0},            {"7-3", 7},      {"1 2", 1},
+		{"0", 0},            {"-0", 0},       {"000", 0},
+	});
+}
+
+TEST(parse, blanks_only_before_signs)
+{
+	expect_parses({
+		{" \t\n\v\f\r-42", -42},
+		{"- 5", 0},          {"+ 5", 0},      {"\t\t7", 7},
+		{"\x0e" "5", 0},     {"\x1f" "5", 0}, {"\x80" "5", 0},
+		{"\xa0" "5", 0},     {"\xff" "5", 0}, {"5\xff", 5},
+	});
+}
+
+TEST(parse, sign_runs)
+{
+	expect_parses({
+		{"--5", 5},          {"-+-5", 5},     {"--+-5", -5},
+		{"+-7x", -7},        {"+++3", 3},     {"-----1", -1},
+		{" -+-+-+8", -8},    {"5-", 5},       {"-5+", -5},
+	});
+}
+
+TEST(parse, wraps_to_32_bits)
+{
+	expect_parses({
+		{"2147483647", 2147483647},
+		{"2147483648", -2147483647 - 1},
+		{"-2147483648", -2147483647 - 1},
+		{"-2147483649", 2147483647},
+		{"4294967295", -1},
+		{"4294967296", 0},
+		{"4294967297", 1},
+		{"00000000000000000000000000042", 42},
+		{"99999999999999999999", 1661992959},
+	});
+}
+
+TEST(operations, table)
+{
+	const int min = -2147483647 - 1, max = 2147483647;
+	struct {
+		int (*op)(int, int);
+		const char *name;
+		int left, right, result;
+	} cases[] = {
+		{ku_operation_add,      "+", 7, 5, 12},
+		{ku_operation_add,      "+", max, 1, min},
+		{ku_operation_add,      "+", min, -1, max},
+		{ku_operation_minus,    "-", 7, 5, 2},
+		{ku_operation_minus,    "-", min, 1, max},
+		{ku_operation_minus,    "-", 0, min, min},
+		{ku_operation_multiply, "*", 7, -5, -35},
+		{ku_operation_multiply, "*", 65536, 65536, 0},
+		{ku_operation_multiply, "*", min, -1, min},
+		{ku_operation_multiply, "*", max, max, 1},
+		{ku_operation_devide,   "/", -7, 2, -3},
+		{ku_operation_devide,   "/", 7, -2, -3},
+		{ku_operation_devide,   "/", min, -1, min},
+		{ku_operation_devide,   "/", min, 1, min},
+		{ku_operation_devide,   "/", max, -1, -max},
+		{ku_operation_modulo,   "%", -7, 2, -1},
+		{ku_operation_modulo,   "%", 7, -2, 1},
+		{ku_operation_modulo,   "%", min, -1, 0},
+		{ku_operation_modulo,   "%", min, max, -1},
+	};
+	for (const auto &c : cases)
+		EXPECT_EQ(c.op(c.left, c.right), c.result)
+		    << c.left << ' ' << c.name << ' ' << c.right;
+}
