@@ -8,6 +8,11 @@
 
 namespace {
 
+struct traced_call {
+	std::string name;
+	std::string line;
+};
+
 struct write_call {
 	int fd;
 	std::string bytes;
@@ -15,65 +20,90 @@ struct write_call {
 	long result;
 };
 
-// Runs kucalc under strace and returns its write calls, in order.
-std::vector<write_call> traced_writes(const std::vector<std::string> &args)
+// Runs kucalc under strace, tracing the given system calls, and returns
+// them in order.
+std::vector<traced_call> trace(const std::vector<std::string> &args, const std::string &which)
 {
 	char log[] = "/tmp/kucalc-trace-XXXXXX";
-	int fd = mkstemp(log);
-	close(fd);
+	close(mkstemp(log));
 	// LeakSanitizer cannot work under ptrace; a sanitized build must
 	// run without it here.
-	std::vector<std::string> argv{"strace", "-f", "-qq", "-xx", "-e", "trace=write",
+	std::vector<std::string> argv{"strace", "-f", "-qq", "-xx", "-e", "trace=" + which,
 				      "-e", "signal=none", "-E", "ASAN_OPTIONS=detect_leaks=0",
 				      "-o", log, kucalc_path()};
 	argv.insert(argv.end(), args.begin(), args.end());
 	outcome o = run(argv);
 	EXPECT_TRUE(WIFEXITED(o.status) && WEXITSTATUS(o.status) == 0) << o.err;
 
-	static const std::regex call(R"re(write\((\d+), "((?:\\x[0-9a-f]{2})*)", (\d+)\)\s+= (-?\d+))re");
-	std::vector<write_call> calls;
+	std::vector<traced_call> calls;
 	std::ifstream in(log);
 	for (std::string line; std::getline(in, line);) {
-		std::smatch m;
-		EXPECT_TRUE(std::regex_search(line, m, call)) << "unexpected trace line: " << line;
-		if (m.empty())
-			continue;
-		std::string bytes, hex = m[2];
-		for (std::size_t i = 0; i < hex.size(); i += 4)
-			bytes += static_cast<char>(std::stoi(hex.substr(i + 2, 2), nullptr, 16));
-		calls.push_back({std::stoi(m[1]), bytes, std::stol(m[3]), std::stol(m[4])});
+		line.erase(0, line.find_first_not_of("0123456789 ")); // the pid
+		calls.push_back({line.substr(0, line.find('(')), line});
 	}
 	std::remove(log);
 	return calls;
 }
 
+// Decodes a traced write call.
+write_call decode_write(const std::string &line)
+{
+	static const std::regex call(
+	    R"re(write\((\d+), "((?:\\x[0-9a-f]{2})*)", (\d+)\)\s+= (-?\d+))re");
+	std::smatch m;
+	if (!std::regex_search(line, m, call))
+		return {-1, "", -1, -1};
+	std::string bytes, hex = m[2];
+	for (std::size_t i = 0; i < hex.size(); i += 4)
+		bytes += static_cast<char>(std::stoi(hex.substr(i + 2, 2), nullptr, 16));
+	return {std::stoi(m[1]), bytes, std::stol(m[3]), std::stol(m[4])};
+}
+
+const struct {
+	std::vector<std::string> args;
+	std::string out;
+} runs[] = {
+	{{"7", "+", "5"}, "12\n"},
+	{{"-2147483648", "+", "0"}, "-2147483648\n"},
+	{{"2147483647", "*", "1"}, "2147483647\n"},
+	{{"5", "/", "0"}, "Stop : division by zero\n"},
+	{{"5", "%", "0"}, "Stop : modulo by zero\n"},
+	{{"5", "+"}, ""},
+};
+
 } // namespace
 
 TEST(trace, one_byte_per_write_on_stdout)
 {
-	if (run({"sh", "-c", "command -v strace"}).status != 0)
-		GTEST_SKIP() << "strace is not installed";
-	struct {
-		std::vector<std::string> args;
-		std::string out;
-	} cases[] = {
-		{{"7", "+", "5"}, "12\n"},
-		{{"-2147483648", "+", "0"}, "-2147483648\n"},
-		{{"2147483647", "*", "1"}, "2147483647\n"},
-		{{"5", "/", "0"}, "Stop : division by zero\n"},
-		{{"5", "%", "0"}, "Stop : modulo by zero\n"},
-		{{"5", "+"}, ""},
-	};
-	for (const auto &c : cases) {
-		std::vector<write_call> calls = traced_writes(c.args);
+	for (const auto &r : runs) {
+		std::vector<traced_call> calls = trace(r.args, "write");
 		std::string written;
-		for (const write_call &w : calls) {
-			EXPECT_EQ(w.fd, 1) << show(c.args);
-			EXPECT_EQ(w.length, 1) << show(c.args);
-			EXPECT_EQ(w.result, 1) << show(c.args);
+		for (const traced_call &c : calls) {
+			write_call w = decode_write(c.line);
+			EXPECT_EQ(w.fd, 1) << show(r.args) << ": " << c.line;
+			EXPECT_EQ(w.length, 1) << show(r.args) << ": " << c.line;
+			EXPECT_EQ(w.result, 1) << show(r.args) << ": " << c.line;
 			written += w.bytes;
 		}
-		EXPECT_EQ(written, c.out) << show(c.args);
-		EXPECT_EQ(calls.size(), c.out.size()) << show(c.args);
+		EXPECT_EQ(written, r.out) << show(r.args);
+		EXPECT_EQ(calls.size(), r.out.size()) << show(r.args);
+	}
+}
+
+// The static release binary: its C library's start-up, the writes and the
+// exit, and not one call more (no memory is mapped, nothing is opened).
+TEST(static_syscalls, start_writes_and_exit_only)
+{
+	for (const auto &r : runs) {
+		std::vector<std::string> expected{"execve", "arch_prctl", "set_tid_address"};
+		expected.insert(expected.end(), r.out.size(), "write");
+		expected.push_back("exit_group");
+		std::vector<std::string> names;
+		std::string lines;
+		for (const traced_call &c : trace(r.args, "all")) {
+			names.push_back(c.name);
+			lines += c.line + "\n";
+		}
+		EXPECT_EQ(names, expected) << show(r.args) << "\n" << lines;
 	}
 }
