@@ -1,17 +1,24 @@
+#include "model.hpp"
 #include "process.hpp"
 
 #include <gtest/gtest.h>
 
 namespace {
 
-// Runs kucalc and checks its whole behaviour: this stdout, no stderr, status 0.
-void expect_run(const std::vector<std::string> &args, const std::string &out)
+// Checks what is left of a run of kucalc: this stdout, no stderr, status 0.
+void expect_outcome(const outcome &o, const std::vector<std::string> &args,
+		    const std::string &out)
 {
-	outcome o = run_kucalc(args);
 	EXPECT_EQ(o.out, out) << show(args);
 	EXPECT_EQ(o.err, "") << show(args);
 	EXPECT_TRUE(WIFEXITED(o.status) && WEXITSTATUS(o.status) == 0)
 	    << show(args) << " wait status " << o.status;
+}
+
+// Runs kucalc and checks its whole behaviour.
+void expect_run(const std::vector<std::string> &args, const std::string &out)
+{
+	expect_outcome(run_kucalc(args), args, out);
 }
 
 } // namespace
@@ -100,4 +107,61 @@ TEST(e2e, wrong_argument_count_is_silent)
 	};
 	for (const auto &args : cases)
 		expect_run(args, "");
+}
+
+TEST(e2e, every_single_byte_operator)
+{
+	for (int byte = 1; byte <= 255; byte++) {
+		std::string op(1, static_cast<char>(byte));
+		const char *out = op == "+" ? "9\n" : op == "-" ? "5\n" : op == "*" ? "14\n"
+				: op == "/" ? "3\n" : op == "%" ? "1\n" : "0\n";
+		expect_run({"7", op, "2"}, out);
+	}
+}
+
+// 131,071 bytes and the NUL are the most that the kernel passes in one
+// argument.
+TEST(e2e, longest_operands)
+{
+	const std::size_t max = 131071;
+	const std::string nines(max, '9');
+	const std::string blanks(max, ' ');
+	const std::string minuses(max, '-');
+	struct {
+		std::vector<std::string> args;
+		std::string out;
+	} cases[] = {
+		{{std::string(max - 1, '0') + "7", "+", "1"}, "8\n"},
+		{{nines, "+", "0"}, std::to_string(model::parse(nines)) + "\n"},
+		{{"1", "-", nines}, std::to_string(model::wrap(1 - model::parse(nines))) + "\n"},
+		{{blanks, "+", "5"}, "5\n"},
+		{{"5", "/", blanks}, "Stop : division by zero\n"},
+		{{std::string(max - 1, ' ') + "5", "*", std::string(max - 1, '-') + "5"}, "25\n"},
+		{{minuses, "%", "7"}, "0\n"},
+		{{"7", "%", minuses}, "Stop : modulo by zero\n"},
+		{{"7", std::string(max, '+'), "2"}, "0\n"},
+	};
+	for (const auto &c : cases)
+		expect_run(c.args, c.out);
+}
+
+// Output that cannot be written is lost without a word: the exit status
+// stays 0 and nothing goes to standard error.
+TEST(e2e, unwritable_standard_output)
+{
+	const std::vector<std::string> cases[] = {
+		{"7", "+", "5"},
+		{"5", "/", "0"},
+		{"-2147483648", "/", "-1"},
+		{"5", "+"},
+	};
+	for (const auto &args : cases) {
+		expect_outcome(run_kucalc(args, stdout_to::closed), args, "");
+		expect_outcome(run_kucalc(args, stdout_to::full), args, "");
+	}
+}
+
+TEST(e2e, empty_argument_vector_is_silent)
+{
+	expect_outcome(spawn(kucalc_path(), {}), {}, "");
 }

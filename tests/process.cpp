@@ -40,7 +40,7 @@ void drain(int out_fd, int err_fd, std::string &out, std::string &err)
 
 } // namespace
 
-outcome run(const std::vector<std::string> &argv)
+outcome spawn(const std::string &path, const std::vector<std::string> &argv, stdout_to where)
 {
 	std::vector<char *> cargv;
 	for (const std::string &a : argv)
@@ -53,24 +53,34 @@ outcome run(const std::vector<std::string> &argv)
 	posix_spawn_file_actions_t actions;
 	posix_spawn_file_actions_init(&actions);
 	posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0);
-	posix_spawn_file_actions_adddup2(&actions, out[1], 1);
+	if (where == stdout_to::pipe)
+		posix_spawn_file_actions_adddup2(&actions, out[1], 1);
+	else if (where == stdout_to::closed)
+		posix_spawn_file_actions_addclose(&actions, 1);
+	else
+		posix_spawn_file_actions_addopen(&actions, 1, "/dev/full", O_WRONLY, 0);
 	posix_spawn_file_actions_adddup2(&actions, err[1], 2);
 	posix_spawn_file_actions_addclose(&actions, out[0]);
 	posix_spawn_file_actions_addclose(&actions, err[0]);
 	posix_spawn_file_actions_addclose(&actions, out[1]);
 	posix_spawn_file_actions_addclose(&actions, err[1]);
 	pid_t pid;
-	int rc = posix_spawnp(&pid, cargv[0], &actions, nullptr, cargv.data(), environ);
+	int rc = posix_spawnp(&pid, path.c_str(), &actions, nullptr, cargv.data(), environ);
 	posix_spawn_file_actions_destroy(&actions);
 	close(out[1]);
 	close(err[1]);
 	if (rc != 0)
-		throw std::runtime_error("cannot start " + argv[0]);
+		throw std::runtime_error("cannot start " + path);
 
 	outcome o{};
 	drain(out[0], err[0], o.out, o.err);
 	waitpid(pid, &o.status, 0);
 	return o;
+}
+
+outcome run(const std::vector<std::string> &argv)
+{
+	return spawn(argv.at(0), argv);
 }
 
 std::string kucalc_path()
@@ -79,11 +89,11 @@ std::string kucalc_path()
 	return env != nullptr && *env != '\0' ? env : KUCALC_BIN;
 }
 
-outcome run_kucalc(const std::vector<std::string> &args)
+outcome run_kucalc(const std::vector<std::string> &args, stdout_to where)
 {
 	std::vector<std::string> argv{kucalc_path()};
 	argv.insert(argv.end(), args.begin(), args.end());
-	return run(argv);
+	return spawn(argv[0], argv, where);
 }
 
 std::string show(const std::vector<std::string> &args)

@@ -10,14 +10,23 @@ struct outcome {
 	int status; // as from waitpid
 };
 
-// Runs argv[0], found on PATH, with argv; no standard input.
+// Where a child's standard output goes: a pipe read into outcome::out, no
+// descriptor at all, or a device that is always full.
+enum class stdout_to { pipe, closed, full };
+
+// Runs the program at path, found on PATH, with argv (which may be empty);
+// no standard input.
+outcome spawn(const std::string &path, const std::vector<std::string> &argv,
+	      stdout_to where = stdout_to::pipe);
+
+// Runs argv[0], found on PATH, with argv.
 outcome run(const std::vector<std::string> &argv);
 
 // The kucalc binary under test: $KUCALC_BIN, or the one built here.
 std::string kucalc_path();
 
-// Runs kucalc with the given arguments (argv[0] is "kucalc").
-outcome run_kucalc(const std::vector<std::string> &args);
+// Runs kucalc with the given arguments after its path as argv[0].
+outcome run_kucalc(const std::vector<std::string> &args, stdout_to where = stdout_to::pipe);
 
 // Quotes an argument vector for failure messages, bytes escaped.
 std::string show(const std::vector<std::string> &args);
