@@ -1,5 +1,5 @@
-#include "calc.hpp"
 #include "../text_input/text_input.hpp"
+#include "calc.hpp"
 
 // Computes LEFT OPERATOR RIGHT and writes the result line; silent unless
 // given exactly three arguments. The exit status is always 0.

@@ -8,22 +8,19 @@ static_assert(sizeof(int) == 4, "operands are 32-bit");
 // Returns left + right, wrapped.
 int ku_operation_add(int left, int right)
 {
-	return static_cast<int>(static_cast<unsigned>(left) +
-	    static_cast<unsigned>(right));
+	return static_cast<int>(static_cast<unsigned>(left) + static_cast<unsigned>(right));
 }
 
 // Returns left - right, wrapped.
 int ku_operation_minus(int left, int right)
 {
-	return static_cast<int>(static_cast<unsigned>(left) -
-	    static_cast<unsigned>(right));
+	return static_cast<int>(static_cast<unsigned>(left) - static_cast<unsigned>(right));
 }
 
 // Returns left × right, wrapped.
 int ku_operation_multiply(int left, int right)
 {
-	return static_cast<int>(static_cast<unsigned>(left) *
-	    static_cast<unsigned>(right));
+	return static_cast<int>(static_cast<unsigned>(left) * static_cast<unsigned>(right));
 }
 
 // Returns the quotient truncated toward zero.

@@ -66,10 +66,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
 	argv.push_back(nullptr);
 
 	int status = kucalc_main(static_cast<int>(argv.size() - 1), argv.data());
-	std::string out = captured(out_fd), want = model::expected(args);
+	std::string out = captured(out_fd);
+	std::string want = model::expected(args);
 	if (status != 0 || out != want) {
-		std::fprintf(stderr, "%zu arguments: printed \"%s\", status %d; expected \"%s\"\n",
-			     args.size(), out.c_str(), status, want.c_str());
+		(void)std::fprintf(stderr,
+		                   "%zu arguments: printed \"%s\", status %d; expected \"%s\"\n",
+		                   args.size(), out.c_str(), status, want.c_str());
 		std::abort();
 	}
 	return 0;

@@ -14,8 +14,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
 	text.resize(text.find('\0') == std::string::npos ? size : text.find('\0'));
 	int value = ku_atoi(text.c_str());
 	if (value != model::parse(text)) {
-		std::fprintf(stderr, "ku_atoi gave %d, the model %lld\n", value,
-			     static_cast<long long>(model::parse(text)));
+		(void)std::fprintf(stderr, "ku_atoi gave %d, the model %lld\n", value,
+		                   static_cast<long long>(model::parse(text)));
 		std::abort();
 	}
 	return 0;

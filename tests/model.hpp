@@ -39,7 +39,8 @@ inline std::string expected(const std::vector<std::string> &args)
 {
 	if (args.size() != 3)
 		return "";
-	std::int64_t a = parse(args[0]), b = parse(args[2]);
+	std::int64_t a = parse(args[0]);
+	std::int64_t b = parse(args[2]);
 	char op = args[1].size() == 1 ? args[1][0] : '\0';
 	if (op == '/' && b == 0)
 		return "Stop : division by zero\n";

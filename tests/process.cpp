@@ -9,8 +9,6 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-extern char **environ;
-
 namespace {
 
 // Reads both pipes to their end at once, so that neither can fill up.
@@ -43,11 +41,13 @@ void drain(int out_fd, int err_fd, std::string &out, std::string &err)
 outcome spawn(const std::string &path, const std::vector<std::string> &argv, stdout_to where)
 {
 	std::vector<char *> cargv;
+	cargv.reserve(argv.size() + 1);
 	for (const std::string &a : argv)
 		cargv.push_back(const_cast<char *>(a.c_str()));
 	cargv.push_back(nullptr);
 
-	int out[2], err[2];
+	int out[2];
+	int err[2];
 	if (pipe(out) != 0 || pipe(err) != 0)
 		throw std::runtime_error("pipe failed");
 	posix_spawn_file_actions_t actions;
@@ -104,7 +104,7 @@ std::string show(const std::vector<std::string> &args)
 		for (char ch : a) {
 			auto c = static_cast<unsigned char>(ch);
 			char hex[8];
-			std::snprintf(hex, sizeof hex, "\\x%02x", c);
+			(void)std::snprintf(hex, sizeof hex, "\\x%02x", c);
 			s += c >= 0x20 && c < 0x7f && c != '\\' ? std::string(1, static_cast<char>(c)) : hex;
 		}
 		s += "'";

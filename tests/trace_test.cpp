@@ -41,7 +41,7 @@ std::vector<traced_call> trace(const std::vector<std::string> &args, const std::
 		line.erase(0, line.find_first_not_of("0123456789 ")); // the pid
 		calls.push_back({line.substr(0, line.find('(')), line});
 	}
-	std::remove(log);
+	(void)std::remove(log);
 	return calls;
 }
 
@@ -53,7 +53,8 @@ write_call decode_write(const std::string &line)
 	std::smatch m;
 	if (!std::regex_search(line, m, call))
 		return {-1, "", -1, -1};
-	std::string bytes, hex = m[2];
+	std::string bytes;
+	std::string hex = m[2];
 	for (std::size_t i = 0; i < hex.size(); i += 4)
 		bytes += static_cast<char>(std::stoi(hex.substr(i + 2, 2), nullptr, 16));
 	return {std::stoi(m[1]), bytes, std::stol(m[3]), std::stol(m[4])};
@@ -97,7 +98,7 @@ TEST(static_syscalls, start_writes_and_exit_only)
 	for (const auto &r : runs) {
 		std::vector<std::string> expected{"execve", "arch_prctl", "set_tid_address"};
 		expected.insert(expected.end(), r.out.size(), "write");
-		expected.push_back("exit_group");
+		expected.emplace_back("exit_group");
 		std::vector<std::string> names;
 		std::string lines;
 		for (const traced_call &c : trace(r.args, "all")) {

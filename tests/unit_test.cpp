@@ -64,7 +64,8 @@ TEST(parse, wraps_to_32_bits)
 
 TEST(operations, table)
 {
-	const int min = -2147483647 - 1, max = 2147483647;
+	const int min = -2147483647 - 1;
+	const int max = 2147483647;
 	struct {
 		int (*op)(int, int);
 		const char *name;

@@ -28,8 +28,8 @@ int ku_atoi(const char *str)
 		str++;
 	for (; *str == '-' || *str == '+'; str++)
 		if (*str == '-')
-			sign = 0u - sign;
+			sign = 0U - sign;
 	for (; ku_is_number(*str); str++)
-		value = value * 10u + static_cast<unsigned>(*str - '0');
+		value = value * 10U + static_cast<unsigned>(*str - '0');
 	return static_cast<int>(value * sign);
 }
