@@ -21,14 +21,18 @@ void expect_run(const std::vector<std::string> &args, const std::string &out)
 	expect_outcome(run_kucalc(args), args, out);
 }
 
+// The same for a table of cases.
+void expect_runs(const std::vector<run_case> &cases)
+{
+	for (const run_case &c : cases)
+		expect_run(c.args, c.out);
+}
+
 } // namespace
 
 TEST(e2e, results)
 {
-	struct {
-		std::vector<std::string> args;
-		std::string out;
-	} cases[] = {
+	expect_runs({
 		{{"7", "+", "5"}, "12\n"},
 		{{"7", "*", "-5"}, "-35\n"},
 		{{"-7", "/", "2"}, "-3\n"},
@@ -47,17 +51,12 @@ TEST(e2e, results)
 		{{"", "+", ""}, "0\n"},
 		{{"\xc3\xa9" "5", "+", "5\xc3\xa9"}, "5\n"},
 		{{"4294967301", "-", "-4294967296"}, "5\n"},
-	};
-	for (const auto &c : cases)
-		expect_run(c.args, c.out);
+	});
 }
 
 TEST(e2e, operators_outside_the_table)
 {
-	struct {
-		std::vector<std::string> args;
-		std::string out;
-	} cases[] = {
+	expect_runs({
 		{{"5", "^", "2"}, "0\n"},
 		{{"5", "x", "2"}, "0\n"},
 		{{"5", "//", "0"}, "0\n"},
@@ -68,19 +67,14 @@ TEST(e2e, operators_outside_the_table)
 		{{"5", "\xff", "2"}, "0\n"},
 		{{"5", "\x80", "2"}, "0\n"},
 		{{"5", "\xc3\xb7", "2"}, "0\n"},
-	};
-	for (const auto &c : cases)
-		expect_run(c.args, c.out);
+	});
 }
 
 TEST(e2e, zero_divisor)
 {
 	const std::string div = "Stop : division by zero\n";
 	const std::string mod = "Stop : modulo by zero\n";
-	struct {
-		std::vector<std::string> args;
-		std::string out;
-	} cases[] = {
+	expect_runs({
 		{{"5", "/", "0"}, div},
 		{{"0", "/", "0"}, div},
 		{{"5", "/", "-0"}, div},
@@ -90,9 +84,7 @@ TEST(e2e, zero_divisor)
 		{{"5", "%", " +0"}, mod},
 		{{"-2147483648", "%", "- 1"}, mod},
 		{{"5", "*", "0"}, "0\n"},
-	};
-	for (const auto &c : cases)
-		expect_run(c.args, c.out);
+	});
 }
 
 TEST(e2e, wrong_argument_count_is_silent)
@@ -127,10 +119,7 @@ TEST(e2e, longest_operands)
 	const std::string nines(max, '9');
 	const std::string blanks(max, ' ');
 	const std::string minuses(max, '-');
-	struct {
-		std::vector<std::string> args;
-		std::string out;
-	} cases[] = {
+	expect_runs({
 		{{std::string(max - 1, '0') + "7", "+", "1"}, "8\n"},
 		{{nines, "+", "0"}, std::to_string(model::parse(nines)) + "\n"},
 		{{"1", "-", nines}, std::to_string(model::wrap(1 - model::parse(nines))) + "\n"},
@@ -140,9 +129,7 @@ TEST(e2e, longest_operands)
 		{{minuses, "%", "7"}, "0\n"},
 		{{"7", "%", minuses}, "Stop : modulo by zero\n"},
 		{{"7", std::string(max, '+'), "2"}, "0\n"},
-	};
-	for (const auto &c : cases)
-		expect_run(c.args, c.out);
+	});
 }
 
 // Output that cannot be written is lost without a word: the exit status

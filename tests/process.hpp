@@ -10,6 +10,12 @@ struct outcome {
 	int status; // as from waitpid
 };
 
+// An argument vector for kucalc and the whole standard output it must give.
+struct run_case {
+	std::vector<std::string> args;
+	std::string out;
+};
+
 // Where a child's standard output goes: a pipe read into outcome::out, no
 // descriptor at all, or a device that is always full.
 enum class stdout_to { pipe, closed, full };

@@ -60,10 +60,7 @@ write_call decode_write(const std::string &line)
 	return {std::stoi(m[1]), bytes, std::stol(m[3]), std::stol(m[4])};
 }
 
-const struct {
-	std::vector<std::string> args;
-	std::string out;
-} runs[] = {
+const run_case runs[] = {
 	{{"7", "+", "5"}, "12\n"},
 	{{"-2147483648", "+", "0"}, "-2147483648\n"},
 	{{"2147483647", "*", "1"}, "2147483647\n"},
