@@ -41,8 +41,8 @@ public:
 		switch (below(10)) {
 		case 0: return "";
 		case 1: return pick("+-/*%^x", 3) + "+";
-		case 2: return {1, static_cast<char>(1 + below(255))};
-		default: return {1, "+-/*%"[below(5)]};
+		case 2: return std::string(1, static_cast<char>(1 + below(255)));
+		default: return std::string(1, "+-/*%"[below(5)]);
 		}
 	}
 
