@@ -36,6 +36,23 @@ void drain(int out_fd, int err_fd, std::string &out, std::string &err)
 	}
 }
 
+// Sets up the child's standard streams: no input, output as asked, errors
+// into err.
+void stdio_actions(posix_spawn_file_actions_t *actions, const int out[2], const int err[2],
+		   stdout_to where)
+{
+	posix_spawn_file_actions_addopen(actions, 0, "/dev/null", O_RDONLY, 0);
+	if (where == stdout_to::pipe)
+		posix_spawn_file_actions_adddup2(actions, out[1], 1);
+	else if (where == stdout_to::closed)
+		posix_spawn_file_actions_addclose(actions, 1);
+	else
+		posix_spawn_file_actions_addopen(actions, 1, "/dev/full", O_WRONLY, 0);
+	posix_spawn_file_actions_adddup2(actions, err[1], 2);
+	for (int fd : {out[0], out[1], err[0], err[1]})
+		posix_spawn_file_actions_addclose(actions, fd);
+}
+
 } // namespace
 
 outcome spawn(const std::string &path, const std::vector<std::string> &argv, stdout_to where)
@@ -52,28 +69,17 @@ outcome spawn(const std::string &path, const std::vector<std::string> &argv, std
 		throw std::runtime_error("pipe failed");
 	posix_spawn_file_actions_t actions;
 	posix_spawn_file_actions_init(&actions);
-	posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0);
-	if (where == stdout_to::pipe)
-		posix_spawn_file_actions_adddup2(&actions, out[1], 1);
-	else if (where == stdout_to::closed)
-		posix_spawn_file_actions_addclose(&actions, 1);
-	else
-		posix_spawn_file_actions_addopen(&actions, 1, "/dev/full", O_WRONLY, 0);
-	posix_spawn_file_actions_adddup2(&actions, err[1], 2);
-	posix_spawn_file_actions_addclose(&actions, out[0]);
-	posix_spawn_file_actions_addclose(&actions, err[0]);
-	posix_spawn_file_actions_addclose(&actions, out[1]);
-	posix_spawn_file_actions_addclose(&actions, err[1]);
+	stdio_actions(&actions, out, err, where);
 	pid_t pid;
 	int rc = posix_spawnp(&pid, path.c_str(), &actions, nullptr, cargv.data(), environ);
 	posix_spawn_file_actions_destroy(&actions);
 	close(out[1]);
 	close(err[1]);
-	if (rc != 0)
-		throw std::runtime_error("cannot start " + path);
 
 	outcome o{};
 	drain(out[0], err[0], o.out, o.err);
+	if (rc != 0)
+		throw std::runtime_error("cannot start " + path);
 	waitpid(pid, &o.status, 0);
 	return o;
 }
