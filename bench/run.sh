@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: ISC
 # Start-up benchmark: kucalc against expr, awk and the floor (a static
 # program that only exits), as median times of whole runs and their ratio to
 # the floor, then system calls and user-space instructions per run.

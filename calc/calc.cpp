@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: ISC
 #include "calc.hpp"
 #include "../text_output/text_output.hpp"
 

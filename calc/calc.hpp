@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: ISC
 #pragma once
 
 // Operator characters: one byte of the operator argument, or

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: ISC
 #include "../text_input/text_input.hpp"
 #include "calc.hpp"
 

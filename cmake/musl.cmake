@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: ISC
 # Toolchain for the release binary: linked statically against musl, with no
 # C++ runtime, so that a run is little more than execve, the writes and
 # exit_group. Needs musl-gcc (Debian's musl-tools); without it the ordinary

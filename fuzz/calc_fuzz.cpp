@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: ISC
 // Fuzz target: the whole calculation, from an argument vector to the bytes
 // on standard output, checked against the reference model.
 //

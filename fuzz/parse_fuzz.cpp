@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: ISC
 // Fuzz target: the operand parser alone, against the reference model.
 
 #include "model.hpp"

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: ISC
 # Builds the fuzz targets and runs each for the given seconds (default 30),
 # starting from the committed seeds; new inputs go to build/fuzz/corpus.
 # A finding stops the run, leaves a crash-* file in build/fuzz and fails

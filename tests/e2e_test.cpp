@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: ISC
 #include "model.hpp"
 #include "process.hpp"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: ISC
 #include "calc/calc.hpp"
 #include "text_input/text_input.hpp"
 

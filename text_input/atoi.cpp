@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: ISC
 #include "text_input.hpp"
 
 static_assert(sizeof(int) == 4, "operands are 32-bit");

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: ISC
 #pragma once
 
 // Operand text: blanks, a run of signs, then digits; never fails,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: ISC
 #pragma once
 
 // Unbuffered writers: every byte is its own write(2) call, and errors of

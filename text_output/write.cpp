@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: ISC
 #include "text_output.hpp"
 
 #include <unistd.h>
