@@ -1,17 +1,39 @@
 # SPDX-License-Identifier: ISC
-# Toolchain for the release binary: linked statically against musl, with no
-# C++ runtime, so that a run is little more than execve, the writes and
-# exit_group. Needs musl-gcc (Debian's musl-tools); without it the ordinary
-# toolchain builds an ordinary, dynamically linked binary.
-find_program(KUCALC_MUSL_GCC musl-gcc)
-if(KUCALC_MUSL_GCC)
-  # musl-gcc drives gcc, not g++: it compiles C++ all the same, but links
-  # neither libstdc++ nor its headers.
-  set(CMAKE_CXX_COMPILER "${KUCALC_MUSL_GCC}")
-  set(CMAKE_CXX_FLAGS_INIT "-nostdinc++")
-  set(CMAKE_EXE_LINKER_FLAGS_INIT "-static -s")
-else()
-  message(WARNING
-    "musl-gcc not found (apt-get install musl-tools): building kucalc with "
-    "the ordinary toolchain, dynamically linked against glibc.")
+# Toolchain for the release binary: a static PIE against musl, with no C++
+# runtime, hardened (stack protector, full RELRO, no executable stack), so
+# that a run is little more than execve, the writes and exit_group.
+# KUCALC_TARGET names the GNU triple to build for (default: the host's);
+# musl comes from Debian's musl-dev for that triple. Without it the
+# ordinary toolchain builds an ordinary, dynamically linked binary.
+
+include(${CMAKE_CURRENT_LIST_DIR}/find-musl.cmake)
+
+# The choice is made once per build folder: a compiler cannot be swapped
+# under an existing cache, so a folder configured for the other C library
+# must be started afresh rather than silently keep it.
+if(DEFINED CACHE{KUCALC_LIBC} AND NOT KUCALC_LIBC STREQUAL libc)
+  message(FATAL_ERROR "${CMAKE_BINARY_DIR} was configured for ${KUCALC_LIBC}, "
+    "and now ${libc} is what there is for ${KUCALC_TARGET}: remove "
+    "${CMAKE_BINARY_DIR} and configure again.")
 endif()
+set(KUCALC_LIBC ${libc} CACHE INTERNAL "C library of the release binary")
+
+if(libc STREQUAL glibc)
+  message(WARNING
+    "musl not found for ${KUCALC_TARGET} (apt-get install musl-dev): building "
+    "kucalc with the ordinary toolchain, dynamically linked against glibc.")
+  return()
+endif()
+
+# gcc, not g++: it compiles C++ all the same, but links neither libstdc++
+# nor, with -nostdinc++, reaches its headers.
+set(CMAKE_CXX_COMPILER ${KUCALC_TARGET}-gcc)
+set(specs ${CMAKE_BINARY_DIR}/musl-static-pie.specs)
+configure_file(${CMAKE_CURRENT_LIST_DIR}/musl-static-pie.specs.in ${specs} @ONLY)
+set(CMAKE_CXX_FLAGS_INIT "-specs=${specs} -nostdinc++ -fPIE -fstack-protector-strong")
+set(CMAKE_EXE_LINKER_FLAGS_INIT "-static-pie -Wl,-z,relro,-z,now,-z,noexecstack -s")
+
+# The link drops .comment too: it holds only the compilers' version strings.
+set(CMAKE_CXX_LINK_EXECUTABLE
+  "<CMAKE_CXX_COMPILER> <FLAGS> <CMAKE_CXX_LINK_FLAGS> <LINK_FLAGS> <OBJECTS> -o <TARGET> <LINK_LIBRARIES>"
+  "${KUCALC_TARGET}-objcopy --remove-section=.comment <TARGET>")
