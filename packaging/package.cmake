@@ -1,0 +1,73 @@
+# SPDX-License-Identifier: ISC
+# Install rules of the documents a package carries, and the settings of
+# cpack -G DEB and -G RPM. packaging/package.sh runs them reproducibly.
+
+include(GNUInstallDirs)
+set(CMAKE_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
+  OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
+
+# Compressed without name or time stamp, so that every build is the same.
+set(page ${CMAKE_CURRENT_BINARY_DIR}/kucalc.1.gz)
+set(changelog ${CMAKE_CURRENT_BINARY_DIR}/changelog.gz)
+add_custom_command(OUTPUT ${page}
+  COMMAND gzip -9n -c ${PROJECT_SOURCE_DIR}/doc/kucalc.1 > ${page}
+  DEPENDS doc/kucalc.1)
+add_custom_command(OUTPUT ${changelog}
+  COMMAND gzip -9n -c ${PROJECT_SOURCE_DIR}/packaging/changelog > ${changelog}
+  DEPENDS packaging/changelog)
+add_custom_target(kucalc_docs ALL DEPENDS ${page} ${changelog})
+
+install(FILES ${page} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1 COMPONENT kucalc)
+install(FILES packaging/copyright ${changelog}
+  DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/kucalc COMPONENT kucalc)
+install(FILES packaging/lintian-overrides RENAME kucalc
+  DESTINATION ${CMAKE_INSTALL_DATADIR}/lintian/overrides COMPONENT debian)
+
+set(KUCALC_MAINTAINER "kucalc developers <kucalc@example.org>"
+  CACHE STRING "Maintainer named in the packages: set a real one to publish")
+
+set(CPACK_PACKAGE_NAME kucalc)
+set(CPACK_PACKAGE_VENDOR "the kucalc authors")
+set(CPACK_PACKAGE_CONTACT "${KUCALC_MAINTAINER}")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "calculator for 32-bit signed integers")
+# Lines of at most 72 characters: packaging tools show them as they are.
+string(JOIN "\n" CPACK_PACKAGE_DESCRIPTION
+  "kucalc LEFT OPERATOR RIGHT computes one operation (+ - * / %) in"
+  "32-bit two's-complement arithmetic and writes the result in decimal on"
+  "standard output. Operands are read leniently (leading blanks, any run"
+  "of signs, digits up to the first non-digit), overflow wraps, and a zero"
+  "divisor is answered with a one-line message. The exit status is always"
+  "0: callers tell the outcomes apart by standard output alone."
+  ""
+  "The binary is static and allocates no memory; a run is little more"
+  "than process start-up and one write(2) per byte of output.")
+set(CPACK_STRIP_FILES ON)
+set(CPACK_PROJECT_CONFIG_FILE ${PROJECT_SOURCE_DIR}/packaging/generator.cmake)
+
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION utils)
+set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+
+set(CPACK_RPM_FILE_NAME RPM-DEFAULT)
+set(CPACK_RPM_PACKAGE_RELEASE 1)
+set(CPACK_RPM_PACKAGE_LICENSE ISC)
+set(CPACK_RPM_PACKAGE_SUMMARY "Calculator for 32-bit signed integers")
+set(CPACK_RPM_PACKAGE_DESCRIPTION "${CPACK_PACKAGE_DESCRIPTION}")
+set(CPACK_RPM_PACKAGE_GROUP "Applications/Engineering")
+set(CPACK_RPM_EXCLUDE_FROM_AUTO_FILELIST_ADDITION
+  /usr/share/man /usr/share/man/man1)
+# Build time and host from SOURCE_DATE_EPOCH, file times clamped to it.
+string(JOIN "\n" CPACK_RPM_SPEC_MORE_DEFINE
+  "%define use_source_date_epoch_as_buildtime 1"
+  "%define clamp_mtime_to_source_date_epoch 1"
+  "%define _buildhost reproducible"
+  "%define _build_id_links none")
+
+# Only the files git tracks belong in a source package: package.sh makes it
+# with git archive. This keeps cpack's own source package from taking in
+# the build folders.
+set(CPACK_SOURCE_GENERATOR TXZ)
+set(CPACK_SOURCE_IGNORE_FILES "/build/" "/\\\\.git/")
+
+include(CPack)
