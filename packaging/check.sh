@@ -43,7 +43,7 @@ echo "== the source tarball"
 tarball=$(ls "$out"/kucalc-*.tar.xz)
 name=$(basename "$tarball" .tar.xz)
 diff <(git -C "$work/a" ls-files | sort) \
-	<(tar -tJf "$tarball" | sed -n "s|^$name/||p" | grep -v '/$' | sort) ||
+	<(tar -tJf "$tarball" | sed -n "s|^$name/||p" | grep -v -e '/$' -e '^$' | sort) ||
 	fail "the tarball's files are not git ls-files"
 tar -xJf "$tarball" -C "$work"
 (cd "$work/$name" && cmake --workflow --preset debug >"$work/unpacked.log" 2>&1) ||
