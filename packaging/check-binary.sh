@@ -1,0 +1,34 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: ISC
+# Checks that a release binary is what is shipped: a static PIE (no
+# interpreter, no shared library), with full RELRO, a non-executable stack,
+# the stack protector's canary, and no .comment. Reads the ELF file only.
+# Usage: packaging/check-binary.sh BINARY
+set -euo pipefail
+bin=$1
+fail() { echo "check-binary: $bin: $*" >&2; exit 1; }
+
+header=$(readelf -hW "$bin")
+segments=$(readelf -lW "$bin")
+dynamic=$(readelf -dW "$bin")
+sections=$(readelf -SW "$bin")
+grep -q 'Type: *DYN' <<<"$header" || fail "not position-independent"
+! grep -q INTERP <<<"$segments" || fail "has a program interpreter"
+! grep -q NEEDED <<<"$dynamic" || fail "needs a shared library"
+grep -q 'FLAGS_1.*PIE' <<<"$dynamic" || fail "not a PIE"
+grep -q 'BIND_NOW' <<<"$dynamic" || fail "not linked with -z now"
+grep -q GNU_RELRO <<<"$segments" || fail "no RELRO segment"
+grep -qE 'GNU_STACK( +0x[0-9a-f]+){5} RW ' <<<"$segments" || fail "executable stack"
+! grep -q '\.comment' <<<"$sections" || fail "has a .comment section"
+
+# The canary is read from the thread pointer where the ABI keeps it.
+case $(sed -n 's/ *Machine: *//p' <<<"$header") in
+*X86-64*) canary='%fs:0x28' ;;
+*80386*) canary='%gs:0x14' ;;
+*) canary='' ;;
+esac
+if [ -n "$canary" ]; then
+	code=$(objdump -d "$bin")
+	grep -qF "$canary" <<<"$code" || fail "no stack protector"
+fi
+echo "$bin: static PIE, full RELRO, non-executable stack${canary:+, stack protector}"
