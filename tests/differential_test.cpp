@@ -11,7 +11,10 @@ namespace {
 class operand_maker {
 	std::mt19937 &rng;
 
-	std::size_t below(std::size_t n) { return rng() % n; }
+	std::size_t below(std::size_t n)
+	{
+		return rng() % n;
+	}
 	std::string pick(const std::string &from, std::size_t max)
 	{
 		std::string s;
@@ -21,7 +24,8 @@ class operand_maker {
 	}
 
 public:
-	explicit operand_maker(std::mt19937 &r) : rng(r) {}
+	explicit operand_maker(std::mt19937 &r) : rng(r)
+	{}
 
 	std::string operand()
 	{
@@ -33,17 +37,22 @@ public:
 			return s;
 		}
 		return pick(" \t\n\v\f\r", 2) + pick("+-", below(4) == 0 ? 5 : 1) +
-		       (below(4) == 0 ? pick("0", 12) : "") + pick("0123456789", below(3) == 0 ? 25 : 10) +
+		       (below(4) == 0 ? pick("0", 12) : "") +
+		       pick("0123456789", below(3) == 0 ? 25 : 10) +
 		       (below(3) == 0 ? pick(junk, 4) : "");
 	}
 
 	std::string op()
 	{
 		switch (below(10)) {
-		case 0: return "";
-		case 1: return pick("+-/*%^x", 3) + "+";
-		case 2: return std::string(1, static_cast<char>(1 + below(255)));
-		default: return std::string(1, "+-/*%"[below(5)]);
+		case 0:
+			return "";
+		case 1:
+			return pick("+-/*%^x", 3) + "+";
+		case 2:
+			return std::string(1, static_cast<char>(1 + below(255)));
+		default:
+			return std::string(1, "+-/*%"[below(5)]);
 		}
 	}
 
@@ -69,8 +78,8 @@ TEST(differential, random_argument_vectors_match_the_model)
 	for (int i = 0; i < 3000 && failures < 10; i++) {
 		std::vector<std::string> args = make.args();
 		outcome o = run_kucalc(args);
-		bool ok = o.out == model::expected(args) && o.err.empty() &&
-			  WIFEXITED(o.status) && WEXITSTATUS(o.status) == 0;
+		bool ok = o.out == model::expected(args) && o.err.empty() && WIFEXITED(o.status) &&
+		          WEXITSTATUS(o.status) == 0;
 		EXPECT_TRUE(ok) << show(args) << " printed \"" << o.out << "\" expected \""
 				<< model::expected(args) << "\" stderr \"" << o.err << '"';
 		failures += !ok;

@@ -47,8 +47,12 @@ inline std::string expected(const std::vector<std::string> &args)
 		return "Stop : division by zero\n";
 	if (op == '%' && b == 0)
 		return "Stop : modulo by zero\n";
-	std::int64_t r = op == '+' ? a + b : op == '-' ? a - b : op == '*' ? a * b
-	    : op == '/' ? a / b : op == '%' ? a % b : 0;
+	std::int64_t r = op == '+'   ? a + b
+	                 : op == '-' ? a - b
+	                 : op == '*' ? a * b
+	                 : op == '/' ? a / b
+	                 : op == '%' ? a % b
+	                             : 0;
 	return std::to_string(wrap(r)) + "\n";
 }
 

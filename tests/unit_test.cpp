@@ -21,31 +21,37 @@ void expect_parses(std::initializer_list<parse_case> cases)
 
 TEST(parse, digits_and_where_they_stop)
 {
+	// clang-format off
 	expect_parses({
 		{"42", 42},          {"12abc", 12},   {" +0009", 9},
 		{"", 0},             {"abc", 0},      {"+", 0},
 		{"-", 0},            {"7-3", 7},      {"1 2", 1},
 		{"0", 0},            {"-0", 0},       {"000", 0},
 	});
+	// clang-format on
 }
 
 TEST(parse, blanks_only_before_signs)
 {
+	// clang-format off
 	expect_parses({
 		{" \t\n\v\f\r-42", -42},
 		{"- 5", 0},          {"+ 5", 0},      {"\t\t7", 7},
 		{"\x0e" "5", 0},     {"\x1f" "5", 0}, {"\x80" "5", 0},
 		{"\xa0" "5", 0},     {"\xff" "5", 0}, {"5\xff", 5},
 	});
+	// clang-format on
 }
 
 TEST(parse, sign_runs)
 {
+	// clang-format off
 	expect_parses({
 		{"--5", 5},          {"-+-5", 5},     {"--+-5", -5},
 		{"+-7x", -7},        {"+++3", 3},     {"-----1", -1},
 		{" -+-+-+8", -8},    {"5-", 5},       {"-5+", -5},
 	});
+	// clang-format on
 }
 
 TEST(parse, wraps_to_32_bits)
@@ -72,6 +78,7 @@ TEST(operations, table)
 		const char *name;
 		int left, right, result;
 	} cases[] = {
+		// clang-format off
 		{ku_operation_add,      "+", 7, 5, 12},
 		{ku_operation_add,      "+", max, 1, min},
 		{ku_operation_add,      "+", min, -1, max},
@@ -91,8 +98,9 @@ TEST(operations, table)
 		{ku_operation_modulo,   "%", 7, -2, 1},
 		{ku_operation_modulo,   "%", min, -1, 0},
 		{ku_operation_modulo,   "%", min, max, -1},
+		// clang-format on
 	};
 	for (const auto &c : cases)
 		EXPECT_EQ(c.op(c.left, c.right), c.result)
-		    << c.left << ' ' << c.name << ' ' << c.right;
+			<< c.left << ' ' << c.name << ' ' << c.right;
 }
