@@ -40,7 +40,7 @@ void drain(int out_fd, int err_fd, std::string &out, std::string &err)
 // Sets up the child's standard streams: no input, output as asked, errors
 // into err.
 void stdio_actions(posix_spawn_file_actions_t *actions, const int out[2], const int err[2],
-		   stdout_to where)
+                   stdout_to where)
 {
 	posix_spawn_file_actions_addopen(actions, 0, "/dev/null", O_RDONLY, 0);
 	if (where == stdout_to::pipe)
@@ -85,11 +85,6 @@ outcome spawn(const std::string &path, const std::vector<std::string> &argv, std
 	return o;
 }
 
-outcome run(const std::vector<std::string> &argv)
-{
-	return spawn(argv.at(0), argv);
-}
-
 std::string kucalc_path()
 {
 	const char *env = std::getenv("KUCALC_BIN");
@@ -112,7 +107,9 @@ std::string show(const std::vector<std::string> &args)
 			auto c = static_cast<unsigned char>(ch);
 			char hex[8];
 			(void)std::snprintf(hex, sizeof hex, "\\x%02x", c);
-			s += c >= 0x20 && c < 0x7f && c != '\\' ? std::string(1, static_cast<char>(c)) : hex;
+			s += c >= 0x20 && c < 0x7f && c != '\\'
+			             ? std::string(1, static_cast<char>(c))
+			             : hex;
 		}
 		s += "'";
 	}

@@ -24,10 +24,7 @@ enum class stdout_to { pipe, closed, full };
 // Runs the program at path, found on PATH, with argv (which may be empty);
 // no standard input.
 outcome spawn(const std::string &path, const std::vector<std::string> &argv,
-	      stdout_to where = stdout_to::pipe);
-
-// Runs argv[0], found on PATH, with argv.
-outcome run(const std::vector<std::string> &argv);
+              stdout_to where = stdout_to::pipe);
 
 // The kucalc binary under test: $KUCALC_BIN, or the one built here.
 std::string kucalc_path();

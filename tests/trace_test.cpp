@@ -19,22 +19,31 @@ struct write_call {
 	std::string bytes;
 	long length;
 	long result;
+	std::string error; // the errno name of a failed call
 };
 
-// Runs kucalc under strace, tracing the given system calls, and returns
-// them in order.
-std::vector<traced_call> trace(const std::vector<std::string> &args, const std::string &which)
+// Runs kucalc under strace with standard output where asked, tracing the
+// given system calls, and returns them in order. The run itself must end
+// with status 0 and nothing on standard error.
+std::vector<traced_call> trace(const std::vector<std::string> &args, const std::string &which,
+                               stdout_to where = stdout_to::pipe)
 {
 	char log[] = "/tmp/kucalc-trace-XXXXXX";
 	close(mkstemp(log));
 	// LeakSanitizer cannot work under ptrace; a sanitized build must
 	// run without it here.
-	std::vector<std::string> argv{"strace", "-f", "-qq", "-xx", "-e", "trace=" + which,
-				      "-e", "signal=none", "-E", "ASAN_OPTIONS=detect_leaks=0",
-				      "-o", log, kucalc_path()};
+	std::vector<std::string> argv{"strace",     "-f",
+	                              "-qq",        "-xx",
+	                              "-e",         "trace=" + which,
+	                              "-e",         "signal=none",
+	                              "-E",         "ASAN_OPTIONS=detect_leaks=0",
+	                              "-o",         log,
+	                              kucalc_path()};
 	argv.insert(argv.end(), args.begin(), args.end());
-	outcome o = run(argv);
-	EXPECT_TRUE(WIFEXITED(o.status) && WEXITSTATUS(o.status) == 0) << o.err;
+	outcome o = spawn(argv[0], argv, where);
+	EXPECT_TRUE(WIFEXITED(o.status) && WEXITSTATUS(o.status) == 0)
+		<< show(args) << " wait status " << o.status;
+	EXPECT_EQ(o.err, "") << show(args);
 
 	std::vector<traced_call> calls;
 	std::ifstream in(log);
@@ -50,15 +59,15 @@ std::vector<traced_call> trace(const std::vector<std::string> &args, const std::
 write_call decode_write(const std::string &line)
 {
 	static const std::regex call(
-	    R"re(write\((\d+), "((?:\\x[0-9a-f]{2})*)", (\d+)\)\s+= (-?\d+))re");
+		R"re(write\((\d+), "((?:\\x[0-9a-f]{2})*)", (\d+)\)\s+= (-?\d+)(?: (E[A-Z]+))?)re");
 	std::smatch m;
 	if (!std::regex_search(line, m, call))
-		return {-1, "", -1, -1};
+		return {-1, "", -1, -1, ""};
 	std::string bytes;
 	std::string hex = m[2];
 	for (std::size_t i = 0; i < hex.size(); i += 4)
 		bytes += static_cast<char>(std::stoi(hex.substr(i + 2, 2), nullptr, 16));
-	return {std::stoi(m[1]), bytes, std::stol(m[3]), std::stol(m[4])};
+	return {std::stoi(m[1]), bytes, std::stol(m[3]), std::stol(m[4]), m[5]};
 }
 
 const run_case runs[] = {
@@ -86,6 +95,30 @@ TEST(trace, one_byte_per_write_on_stdout)
 		}
 		EXPECT_EQ(written, r.out) << show(r.args);
 		EXPECT_EQ(calls.size(), r.out.size()) << show(r.args);
+	}
+}
+
+// A write that fails is not retried, and does not stop the rest: every
+// byte of the output is still offered, one call each, and the run ends as
+// any other.
+TEST(trace, every_byte_attempted_when_writes_fail)
+{
+	const struct {
+		stdout_to where;
+		const char *error;
+	} outputs[] = {{stdout_to::closed, "EBADF"}, {stdout_to::full, "ENOSPC"}};
+	for (const auto &to : outputs) {
+		for (const auto &r : runs) {
+			std::string offered;
+			for (const traced_call &c : trace(r.args, "write", to.where)) {
+				write_call w = decode_write(c.line);
+				EXPECT_TRUE(w.fd == 1 && w.length == 1 && w.result == -1 &&
+				            w.error == to.error)
+					<< show(r.args) << ": " << c.line;
+				offered += w.bytes;
+			}
+			EXPECT_EQ(offered, r.out) << show(r.args) << " to " << to.error;
+		}
 	}
 }
 
