@@ -1,0 +1,82 @@
+#!/usr/bin/env python3
+# SPDX-License-Identifier: ISC
+"""Holds the documentation to the program, byte for byte: every `$ kucalc`
+example of the rendered man page with the lines under it, the messages that
+the page's DESCRIPTION quotes, and every row of the README's behaviour table
+that shows a command and its output. Usage: doc_test.py KUCALC SOURCE_DIR"""
+import os
+import re
+import shutil
+import subprocess
+import sys
+import tempfile
+
+
+def render(page):
+    """The man page as a reader sees it: mandoc's or groff's text."""
+    tool = ["mandoc", "-T", "ascii"] if shutil.which("mandoc") else ["groff", "-mandoc", "-T", "ascii"]
+    text = subprocess.run(tool + [page], check=True, capture_output=True, text=True).stdout
+    return re.sub(".\b", "", text)
+
+
+def section(text, name):
+    """The lines of one section of a rendered page."""
+    return re.search(rf"^{name}\n(.*?)(?=^\S)", text, re.S | re.M).group(1).splitlines()
+
+
+def man_examples(lines):
+    """[command, output] for each `$ kucalc` line and the lines at its indent below it."""
+    examples, indent = [], None
+    for line in lines:
+        text = line.lstrip()
+        if text.startswith("$ kucalc"):
+            examples.append([text[2:], ""])
+            indent = len(line) - len(text)
+        elif text and indent == len(line) - len(text):
+            examples[-1][1] += text + "\n"
+        else:
+            indent = None
+    return examples
+
+
+def readme_rows(readme):
+    """(command, output) for each row of the behaviour table with a command."""
+    table = readme.split("## Behaviour")[1].split("\n## ")[0]
+    rows = []
+    for cells in (line.split(" | ") for line in table.splitlines() if line.startswith("| ")):
+        command = re.fullmatch(r"`(kucalc [^`]*)`", cells[1]) if len(cells) == 3 else None
+        if command:
+            output = cells[2].rstrip(" |")
+            shown = re.fullmatch(r"`([^`]*)`", output)
+            rows.append((command.group(1), shown.group(1) + "\n" if shown else
+                         "" if output == "nothing" else "unreadable cell: " + output))
+    return rows
+
+
+def main(kucalc, source):
+    page = render(os.path.join(source, "doc", "kucalc.1"))
+    with open(os.path.join(source, "README.md"), encoding="utf-8") as f:
+        rows = readme_rows(f.read())
+    examples = man_examples(section(page, "EXAMPLES"))
+    # The two refusals, quoted on lines of their own, division first.
+    quoted = [line.strip() + "\n" for line in section(page, "DESCRIPTION") if line.strip().startswith("Stop")]
+    if not rows or not examples or len(quoted) != 2:
+        print(f"found {len(rows)} table rows, {len(examples)} examples, {len(quoted)} messages")
+        return 1
+    cases = examples + rows + list(zip(["kucalc 5 / 0", "kucalc 5 % 0"], quoted))
+    failed = 0
+    with tempfile.TemporaryDirectory() as bin_dir:
+        os.symlink(os.path.abspath(kucalc), os.path.join(bin_dir, "kucalc"))
+        env = dict(os.environ, PATH=bin_dir + os.pathsep + os.environ["PATH"])
+        for command, expected in cases:
+            run = subprocess.run(["sh", "-c", command], capture_output=True, env=env, cwd=bin_dir)
+            if run.stdout != expected.encode() or run.stderr or run.returncode:
+                failed += 1
+                print(f"FAIL {command!r}: documented {expected!r}, printed {run.stdout!r}, "
+                      f"stderr {run.stderr!r}, status {run.returncode}")
+    print(f"{len(cases) - failed} passed, {failed} failed")
+    return 1 if failed else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main(*sys.argv[1:]))
