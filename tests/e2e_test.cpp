@@ -2,6 +2,7 @@
 #include "model.hpp"
 #include "process.hpp"
 
+#include <csignal>
 #include <gtest/gtest.h>
 
 namespace {
@@ -134,6 +135,26 @@ TEST(e2e, longest_operands)
 		{{"7", "%", minuses}, "Stop : modulo by zero\n"},
 		{{"7", std::string(max, '+'), "2"}, "0\n"},
 	});
+}
+
+// A reader that has gone ends kucalc by SIGPIPE at its first byte, as it
+// ends other filters, without a word on standard error; a run with nothing
+// to write still exits 0.
+TEST(e2e, broken_pipe_ends_by_sigpipe)
+{
+	const run_case cases[] = {
+		{{"7", "+", "5"}, "12\n"},
+		{{"5", "/", "0"}, "Stop : division by zero\n"},
+		{{"5", "+"}, ""},
+	};
+	for (const run_case &c : cases) {
+		outcome o = run_kucalc(c.args, stdout_to::broken_pipe);
+		EXPECT_EQ(o.err, "") << show(c.args);
+		bool by_sigpipe = WIFSIGNALED(o.status) && WTERMSIG(o.status) == SIGPIPE;
+		bool exit_0 = WIFEXITED(o.status) && WEXITSTATUS(o.status) == 0;
+		EXPECT_TRUE(c.out.empty() ? exit_0 : by_sigpipe)
+			<< show(c.args) << " wait status " << o.status;
+	}
 }
 
 TEST(e2e, empty_argument_vector_is_silent)

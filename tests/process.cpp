@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: ISC
 #include "process.hpp"
 
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <fcntl.h>
@@ -40,18 +41,32 @@ void drain(int out_fd, int err_fd, std::string &out, std::string &err)
 // Sets up the child's standard streams: no input, output as asked, errors
 // into err.
 void stdio_actions(posix_spawn_file_actions_t *actions, const int out[2], const int err[2],
-                   stdout_to where)
+                   stdout_to where, int dead_end)
 {
 	posix_spawn_file_actions_addopen(actions, 0, "/dev/null", O_RDONLY, 0);
 	if (where == stdout_to::pipe)
 		posix_spawn_file_actions_adddup2(actions, out[1], 1);
 	else if (where == stdout_to::closed)
 		posix_spawn_file_actions_addclose(actions, 1);
-	else
+	else if (where == stdout_to::full)
 		posix_spawn_file_actions_addopen(actions, 1, "/dev/full", O_WRONLY, 0);
+	else
+		posix_spawn_file_actions_adddup2(actions, dead_end, 1);
 	posix_spawn_file_actions_adddup2(actions, err[1], 2);
 	for (int fd : {out[0], out[1], err[0], err[1]})
 		posix_spawn_file_actions_addclose(actions, fd);
+}
+
+// Makes spawn attributes that give the child SIGPIPE's default action, so
+// that what it does on a broken pipe is its own, not inherited from us.
+void sigpipe_default(posix_spawnattr_t *attr)
+{
+	sigset_t pipe_signal;
+	sigemptyset(&pipe_signal);
+	sigaddset(&pipe_signal, SIGPIPE);
+	posix_spawnattr_init(attr);
+	posix_spawnattr_setsigdefault(attr, &pipe_signal);
+	posix_spawnattr_setflags(attr, POSIX_SPAWN_SETSIGDEF);
 }
 
 } // namespace
@@ -68,14 +83,22 @@ outcome spawn(const std::string &path, const std::vector<std::string> &argv, std
 	int err[2];
 	if (pipe(out) != 0 || pipe(err) != 0)
 		throw std::runtime_error("pipe failed");
+	int dead[2]; // a pipe with no reader
+	if (pipe(dead) != 0)
+		throw std::runtime_error("pipe failed");
+	close(dead[0]);
 	posix_spawn_file_actions_t actions;
 	posix_spawn_file_actions_init(&actions);
-	stdio_actions(&actions, out, err, where);
+	stdio_actions(&actions, out, err, where, dead[1]);
+	posix_spawnattr_t attr;
+	sigpipe_default(&attr);
 	pid_t pid;
-	int rc = posix_spawnp(&pid, path.c_str(), &actions, nullptr, cargv.data(), environ);
+	int rc = posix_spawnp(&pid, path.c_str(), &actions, &attr, cargv.data(), environ);
+	posix_spawnattr_destroy(&attr);
 	posix_spawn_file_actions_destroy(&actions);
 	close(out[1]);
 	close(err[1]);
+	close(dead[1]);
 
 	outcome o{};
 	drain(out[0], err[0], o.out, o.err);

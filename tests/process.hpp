@@ -18,11 +18,12 @@ struct run_case {
 };
 
 // Where a child's standard output goes: a pipe read into outcome::out, no
-// descriptor at all, or a device that is always full.
-enum class stdout_to { pipe, closed, full };
+// descriptor at all, a device that is always full, or a pipe whose read
+// end is already closed.
+enum class stdout_to { pipe, closed, full, broken_pipe };
 
 // Runs the program at path, found on PATH, with argv (which may be empty);
-// no standard input.
+// no standard input, and SIGPIPE at its default action whatever ours is.
 outcome spawn(const std::string &path, const std::vector<std::string> &argv,
               stdout_to where = stdout_to::pipe);
 
