@@ -37,8 +37,9 @@ TEST(parse, blanks_only_before_signs)
 	expect_parses({
 		{" \t\n\v\f\r-42", -42},
 		{"- 5", 0},          {"+ 5", 0},      {"\t\t7", 7},
-		{"\x0e" "5", 0},     {"\x1f" "5", 0}, {"\x80" "5", 0},
-		{"\xa0" "5", 0},     {"\xff" "5", 0}, {"5\xff", 5},
+		{"\b5", 0},          {"\x0e" "5", 0}, {"\x1f" "5", 0},
+		{"\x80" "5", 0},     {"\xa0" "5", 0}, {"\xff" "5", 0},
+		{"5\xff", 5},
 	});
 	// clang-format on
 }
@@ -103,4 +104,32 @@ TEST(operations, table)
 	for (const auto &c : cases)
 		EXPECT_EQ(c.op(c.left, c.right), c.result)
 			<< c.left << ' ' << c.name << ' ' << c.right;
+}
+
+TEST(operator_argument, one_byte_or_none)
+{
+	const char empty[] = {'\0', '\0'}; // nothing after the NUL either
+	const struct {
+		const char *arg;
+		char op;
+	} cases[] = {
+		{empty, ku_no_operator},   {"+", '+'},
+		{"\x01", '\x01'},          {"\x80", '\x80'},
+		{"//", ku_no_operator},    {"+\x80", ku_no_operator},
+		{"\x80+", ku_no_operator}, {"+\x01", ku_no_operator},
+	};
+	for (const auto &c : cases)
+		EXPECT_EQ(ku_find_operator(c.arg), c.op) << "argument \"" << c.arg << '"';
+}
+
+// The guard's refusals write their message and are held end to end; here,
+// that it lets everything else through with 1.
+TEST(zero_divisor_guard, goes_on_with_1)
+{
+	const std::pair<int, char> cases[] = {
+		{5, '/'}, {-1, '%'}, {0, '+'}, {0, '*'}, {0, ku_no_operator}, {0, '\0'},
+	};
+	for (const auto &[right, op] : cases)
+		EXPECT_EQ(ku_validate_operation(right, op), 1)
+			<< "right " << right << ", op " << int{op};
 }
