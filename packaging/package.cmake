@@ -36,8 +36,8 @@ string(JOIN "\n" CPACK_PACKAGE_DESCRIPTION
   "32-bit two's-complement arithmetic and writes the result in decimal on"
   "standard output. Operands are read leniently (leading blanks, any run"
   "of signs, digits up to the first non-digit), overflow wraps, and a zero"
-  "divisor is answered with a one-line message. The exit status is always"
-  "0: callers tell the outcomes apart by standard output alone."
+  "divisor is answered with a one-line message. The exit status is 0 for"
+  "every outcome: callers tell them apart by standard output alone."
   ""
   "The binary is static and allocates no memory; a run is little more"
   "than process start-up and one write(2) per byte of output.")
