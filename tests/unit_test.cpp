@@ -1,10 +1,40 @@
 // SPDX-License-Identifier: ISC
 #include "calc/calc.hpp"
 #include "text_input/text_input.hpp"
+#include "text_output/text_output.hpp"
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 namespace {
+
+// Returns what fd's end of a fresh pipe received from write_to(fd).
+template <class Write> std::string received(Write write_to)
+{
+	int p[2];
+	if (pipe(p) != 0)
+		return "(no pipe)";
+	write_to(p[1]);
+	close(p[1]);
+	std::string got;
+	char buf[256];
+	for (ssize_t n; (n = read(p[0], buf, sizeof buf)) > 0;)
+		got.append(buf, static_cast<std::size_t>(n));
+	close(p[0]);
+	return got;
+}
+
+// Returns what fn wrote on standard output.
+template <class Fn> std::string stdout_of(Fn fn)
+{
+	return received([&](int fd) {
+		int saved = dup(1);
+		dup2(fd, 1);
+		fn();
+		dup2(saved, 1);
+		close(saved);
+	});
+}
 
 struct parse_case {
 	const char *text;
@@ -27,6 +57,8 @@ TEST(parse, digits_and_where_they_stop)
 		{"", 0},             {"abc", 0},      {"+", 0},
 		{"-", 0},            {"7-3", 7},      {"1 2", 1},
 		{"0", 0},            {"-0", 0},       {"000", 0},
+		{"/5", 0},           {"5/", 5},       {":5", 0},
+		{"5:", 5},
 	});
 	// clang-format on
 }
@@ -132,4 +164,18 @@ TEST(zero_divisor_guard, goes_on_with_1)
 	for (const auto &[right, op] : cases)
 		EXPECT_EQ(ku_validate_operation(right, op), 1)
 			<< "right " << right << ", op " << int{op};
+}
+
+TEST(writers, every_byte_before_the_nul)
+{
+	for (const char *text : {"", "a", "\xc3\xa9", "x\x80y\xffz", "\x7f\x01"}) {
+		EXPECT_EQ(received([&](int fd) { ku_str_write_to(fd, text); }), text) << text;
+		EXPECT_EQ(stdout_of([&] { ku_str_write(text); }), text) << text;
+	}
+}
+
+TEST(operator_table, characters_outside_it_give_0)
+{
+	for (char op : {'\0', '^', '\x80', ku_no_operator})
+		EXPECT_EQ(stdout_of([op] { ku_do_operation(7, 2, op); }), "0\n") << int{op};
 }
