@@ -108,7 +108,9 @@ TEST(sweep, parser_on_every_short_text)
 		every_byte += static_cast<char>(b);
 	const std::pair<std::string, int> sets[] = {{"\x08\x09\x0d\x0e +,-/09:\x7f\x80\xff", 7},
 	                                            {every_byte, 3}};
-	for (const auto &[alphabet, longest] : sets) {
+	for (const auto &set : sets) {
+		const std::string &alphabet = set.first;
+		const int longest = set.second;
 		const auto base = static_cast<std::int64_t>(alphabet.size());
 		std::int64_t count = 1;
 		for (int size = 0; size <= longest; size++, count *= base) {
