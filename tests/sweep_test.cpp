@@ -69,7 +69,7 @@ template <class Ok> std::optional<std::int64_t> sweep(std::int64_t first, std::i
 // The canonical text of n, NUL-terminated, and its length.
 std::size_t canonical(int n, char (&text)[16])
 {
-	std::size_t size = std::to_chars(text, text + 15, n).ptr - text;
+	auto size = static_cast<std::size_t>(std::to_chars(text, text + 15, n).ptr - text);
 	text[size] = '\0';
 	return size;
 }
