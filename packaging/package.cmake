@@ -44,6 +44,11 @@ string(JOIN "\n" CPACK_PACKAGE_DESCRIPTION
 set(CPACK_STRIP_FILES ON)
 set(CPACK_PROJECT_CONFIG_FILE ${PROJECT_SOURCE_DIR}/packaging/generator.cmake)
 
+# A cross build packs for the architecture it builds for.
+include(${PROJECT_SOURCE_DIR}/cmake/target.cmake)
+set(CPACK_DEBIAN_PACKAGE_ARCHITECTURE ${kucalc_deb_arch})
+set(CPACK_RPM_PACKAGE_ARCHITECTURE ${kucalc_rpm_arch})
+
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
