@@ -75,7 +75,7 @@ TEST(differential, random_argument_vectors_match_the_model)
 	std::mt19937 rng(20261208);
 	operand_maker make(rng);
 	int failures = 0;
-	for (int i = 0; i < 3000 && failures < 10; i++) {
+	for (int i = 0; i < KUCALC_DIFFERENTIAL_RUNS && failures < 10; i++) {
 		std::vector<std::string> args = make.args();
 		outcome o = run_kucalc(args);
 		bool ok = o.out == model::expected(args) && o.err.empty() && WIFEXITED(o.status) &&

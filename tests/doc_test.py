@@ -3,7 +3,8 @@
 """Holds the documentation to the program, byte for byte: every `$ kucalc`
 example of the rendered man page with the lines under it, the messages that
 the page's DESCRIPTION quotes, and every row of the README's behaviour table
-that shows a command and its output. Usage: doc_test.py KUCALC SOURCE_DIR"""
+that shows a command and its output, running kucalc through EMULATOR if
+given. Usage: doc_test.py KUCALC SOURCE_DIR [EMULATOR]"""
 import os
 import re
 import shutil
@@ -53,7 +54,18 @@ def readme_rows(readme):
     return rows
 
 
-def main(kucalc, source):
+def install(kucalc, emulator, bin_dir):
+    """Makes `kucalc` in bin_dir run the binary, through the emulator if there is one."""
+    path = os.path.join(bin_dir, "kucalc")
+    if emulator is None:
+        os.symlink(os.path.abspath(kucalc), path)
+        return
+    with open(path, "w", encoding="utf-8") as f:
+        f.write(f'#!/bin/sh\nexec "{emulator}" "{os.path.abspath(kucalc)}" "$@"\n')
+    os.chmod(path, 0o755)
+
+
+def main(kucalc, source, emulator=None):
     page = render(os.path.join(source, "doc", "kucalc.1"))
     with open(os.path.join(source, "README.md"), encoding="utf-8") as f:
         rows = readme_rows(f.read())
@@ -66,7 +78,7 @@ def main(kucalc, source):
     cases = examples + rows + list(zip(["kucalc 5 / 0", "kucalc 5 % 0"], quoted))
     failed = 0
     with tempfile.TemporaryDirectory() as bin_dir:
-        os.symlink(os.path.abspath(kucalc), os.path.join(bin_dir, "kucalc"))
+        install(kucalc, emulator, bin_dir)
         env = dict(os.environ, PATH=bin_dir + os.pathsep + os.environ["PATH"])
         for command, expected in cases:
             run = subprocess.run(["sh", "-c", command], capture_output=True, env=env, cwd=bin_dir)

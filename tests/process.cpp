@@ -114,9 +114,16 @@ std::string kucalc_path()
 	return env != nullptr && *env != '\0' ? env : KUCALC_BIN;
 }
 
+const char *kucalc_emulator()
+{
+	return *KUCALC_EMULATOR != '\0' ? KUCALC_EMULATOR : nullptr;
+}
+
 outcome run_kucalc(const std::vector<std::string> &args, stdout_to where)
 {
 	std::vector<std::string> argv{kucalc_path()};
+	if (kucalc_emulator() != nullptr)
+		argv.insert(argv.begin(), kucalc_emulator());
 	argv.insert(argv.end(), args.begin(), args.end());
 	return spawn(argv[0], argv, where);
 }

@@ -30,7 +30,12 @@ outcome spawn(const std::string &path, const std::vector<std::string> &argv,
 // The kucalc binary under test: $KUCALC_BIN, or the one built here.
 std::string kucalc_path();
 
-// Runs kucalc with the given arguments after its path as argv[0].
+// The emulator that runs kucalc in a cross build, or null where it runs
+// natively.
+const char *kucalc_emulator();
+
+// Runs kucalc with the given arguments after its path as argv[0], through
+// its emulator if it has one.
 outcome run_kucalc(const std::vector<std::string> &args, stdout_to where = stdout_to::pipe);
 
 // Quotes an argument vector for failure messages, bytes escaped.
