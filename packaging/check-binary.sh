@@ -2,7 +2,8 @@
 # SPDX-License-Identifier: ISC
 # Checks that a release binary is what is shipped: a static PIE (no
 # interpreter, no shared library), with full RELRO, a non-executable stack,
-# the stack protector's canary, and no .comment. Reads the ELF file only.
+# no segment both writable and executable, the stack protector's canary,
+# and no .comment. Reads the ELF file only.
 # Usage: packaging/check-binary.sh BINARY
 set -euo pipefail
 bin=$1
@@ -19,6 +20,7 @@ grep -q 'FLAGS_1.*PIE' <<<"$dynamic" || fail "not a PIE"
 grep -q 'BIND_NOW' <<<"$dynamic" || fail "not linked with -z now"
 grep -q GNU_RELRO <<<"$segments" || fail "no RELRO segment"
 grep -qE 'GNU_STACK( +0x[0-9a-f]+){5} RW ' <<<"$segments" || fail "executable stack"
+! grep -E '^ +LOAD' <<<"$segments" | grep -qE ' RWE ' || fail "a segment both writable and executable"
 ! grep -q '\.comment' <<<"$sections" || fail "has a .comment section"
 
 # The canary is read from the thread pointer where the ABI keeps it.
