@@ -3,12 +3,22 @@
 # Start-up benchmark: kucalc against expr, awk and the floor (a static
 # program that only exits), as median times of whole runs and their ratio to
 # the floor, then system calls and user-space instructions per run.
-# Reports only; asserts nothing. Usage: bench/run.sh [--quick]
+# Reports only; asserts nothing. --also NAME=BINARY times another kucalc
+# (an earlier build, say) in the same rounds, short and long.
+# Usage: bench/run.sh [--quick] [--also NAME=BINARY]...
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 runs=3000 warmup=100
-[ "${1:-}" = --quick ] && runs=50 warmup=5
+also=()
+while [ $# -gt 0 ]; do
+	case $1 in
+	--quick) runs=50 warmup=5 ;;
+	--also) also+=("$2") && shift ;;
+	*) echo "usage: bench/run.sh [--quick] [--also NAME=BINARY]..." >&2 && exit 2 ;;
+	esac
+	shift
+done
 out=build/bench
 mkdir -p "$out"
 
@@ -41,11 +51,14 @@ cases=(
 	"awk, short|awk BEGIN{print(7+5)}"
 	"awk, long|awk BEGIN{print(-2147483648+0)}"
 )
+for a in "${also[@]}"; do
+	cases+=("${a%%=*}, short|${a#*=} 7 + 5" "${a%%=*}, long|${a#*=} -2147483648 + 0")
+done
 
 # hyperfine times its commands one after the other, and on a shared machine
 # the first and the last fare differently; so the runs are split into rounds,
 # each in a fresh random order, and the medians taken over all rounds.
-rounds=5
+rounds=10
 echo "== timing ($runs runs each in $rounds rounds, after warm-up runs; $(nproc) cores, $(uname -r))"
 for round in $(seq $rounds); do
 	args=()
