@@ -53,7 +53,7 @@ void stdio_actions(posix_spawn_file_actions_t *actions, const int out[2], const 
 	else
 		posix_spawn_file_actions_adddup2(actions, dead_end, 1);
 	posix_spawn_file_actions_adddup2(actions, err[1], 2);
-	for (int fd : {out[0], out[1], err[0], err[1]})
+	for (int fd : {out[0], out[1], err[0], err[1], dead_end})
 		posix_spawn_file_actions_addclose(actions, fd);
 }
 
