@@ -11,6 +11,9 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+// POSIX leaves its declaration to the program: not every <unistd.h> has it.
+extern char **environ; // NOLINT(readability-redundant-declaration)
+
 namespace {
 
 // Reads both pipes to their end at once, so that neither can fill up.

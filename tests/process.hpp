@@ -2,6 +2,7 @@
 #pragma once
 
 #include <string>
+#include <sys/wait.h>
 #include <vector>
 
 // What a finished child process left behind.
