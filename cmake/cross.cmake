@@ -1,15 +1,23 @@
 # SPDX-License-Identifier: ISC
-# Toolchain of a cross build with every test, for the GNU triple
-# KUCALC_TARGET: Debian's cross g++, linking statically so that qemu-user
-# runs the programs without a loader, and qemu-user as the emulator that
-# runs them here. tests/CMakeLists.txt builds the release binary for the
-# target beside them, with musl.cmake.
+# Toolchain of a cross build with every test, for KUCALC_TARGET, a GNU
+# triple of cmake/targets.txt: Debian's cross g++, linking statically so
+# that qemu-user runs the programs without a loader, qemu-user as the
+# emulator that runs them here, and GoogleTest built for the target from
+# Debian's sources. The release layer builds the release binary for the
+# target beside them, with cmake/musl.cmake.
 include(${CMAKE_CURRENT_LIST_DIR}/target.cmake)
+kucalc_target("${KUCALC_TARGET}")
+if(NOT kucalc_known)
+  message(FATAL_ERROR "KUCALC_TARGET is '${KUCALC_TARGET}', which is no GNU "
+    "triple of cmake/targets.txt; for example: "
+    "KUCALC_TARGET=aarch64-linux-gnu cmake --workflow --preset cross")
+endif()
 set(CMAKE_SYSTEM_NAME Linux)
 set(CMAKE_SYSTEM_PROCESSOR ${kucalc_cpu})
-set(CMAKE_CXX_COMPILER ${KUCALC_TARGET}-g++)
-set(CMAKE_C_COMPILER ${KUCALC_TARGET}-gcc) # GoogleTest asks for C too
+set(CMAKE_CXX_COMPILER ${kucalc_gnu}-g++)
+set(CMAKE_C_COMPILER ${kucalc_gnu}-gcc) # GoogleTest asks for C too
 set(CMAKE_EXE_LINKER_FLAGS_INIT -static)
+list(APPEND CMAKE_TRY_COMPILE_PLATFORM_VARIABLES KUCALC_TARGET)
 
 find_program(KUCALC_EMULATOR NAMES qemu-${kucalc_qemu}-static qemu-${kucalc_qemu})
 if(NOT KUCALC_EMULATOR)
@@ -17,3 +25,9 @@ if(NOT KUCALC_EMULATOR)
     "could run: apt-get install qemu-user-static")
 endif()
 set(CMAKE_CROSSCOMPILING_EMULATOR ${KUCALC_EMULATOR})
+
+set(KUCALC_GTEST_SOURCE /usr/src/googletest)
+if(NOT EXISTS ${KUCALC_GTEST_SOURCE}/CMakeLists.txt)
+  message(FATAL_ERROR "No GoogleTest sources in ${KUCALC_GTEST_SOURCE} to "
+    "build for ${KUCALC_TARGET}: apt-get install googletest")
+endif()

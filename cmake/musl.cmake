@@ -1,16 +1,50 @@
 # SPDX-License-Identifier: ISC
 # Toolchain for the release binary: a static PIE against musl, with no C++
-# runtime, hardened (stack protector, full RELRO, no executable stack), so
-# that a run is little more than execve, the writes and exit_group.
-# KUCALC_TARGET names the GNU triple to build for (default: the host's);
-# musl comes from Debian's musl-dev for that triple. Without it, a cross
-# build makes the same static PIE against glibc, and a native build an
-# ordinary, dynamically linked binary.
+# runtime, hardened (stack protector, RELRO and BIND_NOW, no executable
+# stack), so that a run is little more than execve, the writes and
+# exit_group.
+#
+# It builds for KUCALC_TARGET, a GNU triple of cmake/targets.txt; without
+# one, for the target of the compiler given (CMAKE_CXX_COMPILER or CXX),
+# else of gcc. It drives that target's gcc with musl from Debian's
+# musl-dev. Without musl, a cross build makes the same static PIE against
+# glibc; a native build, or a target that the table does not know, gets
+# the ordinary toolchain and a warning that says so.
 
 include(${CMAKE_CURRENT_LIST_DIR}/target.cmake)
-if(kucalc_cross)
-  set(CMAKE_SYSTEM_NAME Linux)
-  set(CMAKE_SYSTEM_PROCESSOR ${kucalc_cpu})
+find_program(KUCALC_HOST_GCC gcc)
+if(KUCALC_HOST_GCC)
+  kucalc_triple_of(${KUCALC_HOST_GCC} host_triple)
+endif()
+if(NOT KUCALC_TARGET)
+  if(CMAKE_CXX_COMPILER)
+    kucalc_triple_of(${CMAKE_CXX_COMPILER} KUCALC_TARGET)
+  elseif(DEFINED ENV{CXX})
+    kucalc_triple_of($ENV{CXX} KUCALC_TARGET)
+  else()
+    set(KUCALC_TARGET "${host_triple}")
+  endif()
+  set(KUCALC_TARGET "${KUCALC_TARGET}" CACHE STRING "GNU triple of the release binary")
+endif()
+list(APPEND CMAKE_TRY_COMPILE_PLATFORM_VARIABLES KUCALC_TARGET KUCALC_MUSL_ROOT)
+
+kucalc_target("${KUCALC_TARGET}")
+set(libc system)
+if(kucalc_known)
+  kucalc_target("${host_triple}")
+  set(host_gnu ${kucalc_gnu})
+  kucalc_target("${KUCALC_TARGET}")
+  set(libc ${kucalc_libc})
+  find_program(KUCALC_TARGET_GCC ${kucalc_gnu}-gcc)
+  if(NOT KUCALC_TARGET_GCC)
+    set(why "there is no ${kucalc_gnu}-gcc")
+    set(libc system)
+  elseif(libc STREQUAL glibc AND kucalc_gnu STREQUAL host_gnu)
+    set(why "musl is not found for ${kucalc_gnu} (apt-get install musl-dev)")
+    set(libc system)
+  endif()
+else()
+  set(why "the release toolchain has no row in cmake/targets.txt for '${KUCALC_TARGET}'")
 endif()
 
 # The choice is made once per build folder: a compiler cannot be swapped
@@ -23,16 +57,20 @@ if(DEFINED CACHE{KUCALC_LIBC} AND NOT KUCALC_LIBC STREQUAL libc)
 endif()
 set(KUCALC_LIBC ${libc} CACHE INTERNAL "C library of the release binary")
 
-if(libc STREQUAL glibc AND NOT kucalc_cross)
-  message(WARNING
-    "musl not found for ${KUCALC_TARGET} (apt-get install musl-dev): building "
-    "kucalc with the ordinary toolchain, dynamically linked against glibc.")
+if(libc STREQUAL system)
+  message(WARNING "${why}: building kucalc with the ordinary toolchain, "
+    "as an ordinary binary.")
   return()
+endif()
+
+if(NOT kucalc_gnu STREQUAL host_gnu)
+  set(CMAKE_SYSTEM_NAME Linux)
+  set(CMAKE_SYSTEM_PROCESSOR ${kucalc_cpu})
 endif()
 
 # gcc, not g++: it compiles C++ all the same, but links neither libstdc++
 # nor, with -nostdinc++, reaches its headers.
-set(CMAKE_CXX_COMPILER ${KUCALC_TARGET}-gcc)
+set(CMAKE_CXX_COMPILER ${KUCALC_TARGET_GCC})
 set(CMAKE_CXX_FLAGS_INIT "-nostdinc++ -fPIE -fstack-protector-strong")
 if(libc STREQUAL musl)
   set(specs ${CMAKE_BINARY_DIR}/musl-static-pie.specs)
@@ -61,4 +99,4 @@ endif()
 # The link drops .comment too: it holds only the compilers' version strings.
 set(CMAKE_CXX_LINK_EXECUTABLE
   "<CMAKE_CXX_COMPILER> <FLAGS> <CMAKE_CXX_LINK_FLAGS> <LINK_FLAGS> <OBJECTS> -o <TARGET> <LINK_LIBRARIES>"
-  "${KUCALC_TARGET}-objcopy --remove-section=.comment <TARGET>")
+  "${kucalc_gnu}-objcopy --remove-section=.comment <TARGET>")

@@ -1,52 +1,65 @@
 # SPDX-License-Identifier: ISC
-# Works out the machine kucalc is built for from KUCALC_TARGET, its GNU
-# triple (default: the host's): whether that is a cross build, the names
-# qemu, Debian and RPM give its architecture, and Debian's musl-dev for it
-# under KUCALC_MUSL_ROOT (default: /usr). Sets kucalc_cross, kucalc_cpu,
-# kucalc_qemu, kucalc_deb_arch, kucalc_rpm_arch, kucalc_start_calls,
-# musl_lib, musl_include, and libc: musl where musl-dev is there, glibc
-# where it is not.
-execute_process(COMMAND gcc -dumpmachine OUTPUT_VARIABLE host_triple
-  OUTPUT_STRIP_TRAILING_WHITESPACE)
-if(NOT KUCALC_TARGET)
-  set(KUCALC_TARGET ${host_triple})
-endif()
+# Reads cmake/targets.txt, the table of the machines the release binary is
+# built for. Only the release layer includes it: the release and cross
+# toolchains, the release binary built beside another build, and the
+# packages' architecture names.
+
 if(NOT KUCALC_MUSL_ROOT)
   set(KUCALC_MUSL_ROOT /usr)
 endif()
-list(APPEND CMAKE_TRY_COMPILE_PLATFORM_VARIABLES KUCALC_TARGET KUCALC_MUSL_ROOT)
-string(COMPARE NOTEQUAL "${KUCALC_TARGET}" "${host_triple}" kucalc_cross)
 
-# The first part of the triple; its names for qemu, Debian, RPM and the
-# folders of Debian's musl; and the system calls of musl's static start-up
-# there, as strace or qemu -strace show them after execve.
-set(arches
-  "x86_64      x86_64  amd64   x86_64  x86_64      arch_prctl,set_tid_address"
-  "aarch64     aarch64 arm64   aarch64 aarch64     set_tid_address"
-  "arm         arm     armhf   armv7hl arm         set_tid_address"
-  "i686        i386    i386    i686    i386        set_thread_area,set_tid_address"
-  "s390x       s390x   s390x   s390x   s390x       set_tid_address"
-  "riscv64     riscv64 riscv64 riscv64 riscv64     set_tid_address"
-  "powerpc64le ppc64le ppc64el ppc64le powerpc64le set_tid_address")
-string(REGEX MATCH "^[^-]+" kucalc_cpu "${KUCALC_TARGET}")
-foreach(row IN LISTS arches)
-  string(REGEX MATCHALL "[^ ]+" names "${row}")
-  list(POP_FRONT names cpu)
-  if(cpu STREQUAL kucalc_cpu)
-    list(POP_FRONT names kucalc_qemu kucalc_deb_arch kucalc_rpm_arch musl_cpu
-      kucalc_start_calls)
+# Sets <var> to the GNU triple that <compiler> builds for, as its
+# -dumpmachine says, or to "" where it says nothing.
+function(kucalc_triple_of compiler var)
+  execute_process(COMMAND ${compiler} -dumpmachine OUTPUT_VARIABLE triple
+    OUTPUT_STRIP_TRAILING_WHITESPACE ERROR_QUIET RESULT_VARIABLE failed)
+  if(failed)
+    set(triple "")
   endif()
-endforeach()
-if(NOT musl_cpu)
-  message(FATAL_ERROR "kucalc has no build for ${KUCALC_TARGET}")
-endif()
+  set(${var} "${triple}" PARENT_SCOPE)
+endfunction()
 
-# arm-linux-gnueabihf has its musl in arm-linux-musleabihf.
-string(REGEX REPLACE "^[^-]+-(.*)-gnu" "${musl_cpu}-\\1-musl" musl_triple "${KUCALC_TARGET}")
-set(musl_lib ${KUCALC_MUSL_ROOT}/lib/${musl_triple})
-set(musl_include ${KUCALC_MUSL_ROOT}/include/${musl_triple})
-if(EXISTS ${musl_lib}/rcrt1.o AND EXISTS ${musl_include}/unistd.h)
-  set(libc musl)
-else()
-  set(libc glibc)
-endif()
+# Finds the row of a GNU triple and sets, in the caller's scope,
+# kucalc_known, and for a known triple kucalc_gnu (the row's own triple),
+# kucalc_cpu, kucalc_deb_arch, kucalc_qemu, kucalc_rpm_arch,
+# kucalc_start_calls, and kucalc_libc: musl where Debian's musl-dev for it
+# is under KUCALC_MUSL_ROOT (default /usr), with musl_lib and musl_include,
+# else glibc. A vendor part (x86_64-pc-linux-gnu, as clang says) and i386
+# to i586 for i686 name the same row.
+function(kucalc_target triple)
+  string(REGEX REPLACE "^([^-]+)-[^-]+-(linux-.*)$" "\\1-\\2" gnu "${triple}")
+  string(REGEX REPLACE "^i[3-6]86-" "i686-" gnu "${gnu}")
+  file(STRINGS ${CMAKE_CURRENT_FUNCTION_LIST_DIR}/targets.txt rows REGEX "^[^# ]")
+  set(kucalc_known FALSE PARENT_SCOPE)
+  set(kucalc_gnu "" PARENT_SCOPE)
+  foreach(row IN LISTS rows)
+    string(REGEX MATCHALL "[^ ]+" fields "${row}")
+    list(GET fields 1 row_gnu)
+    if(NOT row_gnu STREQUAL gnu)
+      continue()
+    endif()
+    list(GET fields 0 deb)
+    list(GET fields 2 musl)
+    list(GET fields 3 qemu)
+    list(GET fields 4 rpm)
+    list(GET fields 6 start)
+    string(REGEX MATCH "^[^-]+" cpu "${gnu}")
+    set(lib ${KUCALC_MUSL_ROOT}/lib/${musl})
+    set(include ${KUCALC_MUSL_ROOT}/include/${musl})
+    if(EXISTS ${lib}/rcrt1.o AND EXISTS ${include}/unistd.h)
+      set(libc musl)
+    else()
+      set(libc glibc)
+    endif()
+    set(kucalc_known TRUE PARENT_SCOPE)
+    set(kucalc_gnu ${gnu} PARENT_SCOPE)
+    set(kucalc_cpu ${cpu} PARENT_SCOPE)
+    set(kucalc_deb_arch ${deb} PARENT_SCOPE)
+    set(kucalc_qemu ${qemu} PARENT_SCOPE)
+    set(kucalc_rpm_arch ${rpm} PARENT_SCOPE)
+    set(kucalc_start_calls ${start} PARENT_SCOPE)
+    set(kucalc_libc ${libc} PARENT_SCOPE)
+    set(musl_lib ${lib} PARENT_SCOPE)
+    set(musl_include ${include} PARENT_SCOPE)
+  endforeach()
+endfunction()

@@ -1,9 +1,11 @@
 # SPDX-License-Identifier: ISC
 # Read by cpack for each generator: what differs between DEB and RPM.
 
-# The RPM leaves out the lintian overrides, which are Debian's alone. An
-# entry is (build folder; project; component; folder): ALL becomes kucalc.
-if(CPACK_GENERATOR STREQUAL "RPM")
-  list(REMOVE_AT CPACK_INSTALL_CMAKE_PROJECTS 2)
-  list(INSERT CPACK_INSTALL_CMAKE_PROJECTS 2 kucalc)
+# The Debian package takes the program and the Debian component (its
+# copyright, changelog and lintian overrides) and leaves out LICENSE, which
+# its copyright file quotes; the RPM takes what a plain install does. An
+# entry is (build folder; project; component; folder).
+if(CPACK_GENERATOR STREQUAL "DEB")
+  list(GET CPACK_INSTALL_CMAKE_PROJECTS 0 build)
+  set(CPACK_INSTALL_CMAKE_PROJECTS ${build} kucalc kucalc / ${build} kucalc debian /)
 endif()

@@ -1,27 +1,22 @@
 # SPDX-License-Identifier: ISC
-# Install rules of the documents a package carries, and the settings of
-# cpack -G DEB and -G RPM. packaging/package.sh runs them reproducibly.
+# The settings of cpack -G DEB and -G RPM, for the release layer; and the
+# files that only the Debian package carries, in a component of their own
+# that a plain install leaves out. packaging/package.sh runs cpack
+# reproducibly.
 
-include(GNUInstallDirs)
 set(CMAKE_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
   OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
 
 # Compressed without name or time stamp, so that every build is the same.
-set(page ${CMAKE_CURRENT_BINARY_DIR}/kucalc.1.gz)
-set(changelog ${CMAKE_CURRENT_BINARY_DIR}/changelog.gz)
-add_custom_command(OUTPUT ${page}
-  COMMAND gzip -9n -c ${PROJECT_SOURCE_DIR}/doc/kucalc.1 > ${page}
-  DEPENDS doc/kucalc.1)
+set(changelog ${PROJECT_BINARY_DIR}/changelog.gz)
 add_custom_command(OUTPUT ${changelog}
   COMMAND gzip -9n -c ${PROJECT_SOURCE_DIR}/packaging/changelog > ${changelog}
   DEPENDS packaging/changelog)
-add_custom_target(kucalc_docs ALL DEPENDS ${page} ${changelog})
-
-install(FILES ${page} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1 COMPONENT kucalc)
+add_custom_target(kucalc_changelog ALL DEPENDS ${changelog})
 install(FILES packaging/copyright ${changelog}
-  DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/kucalc COMPONENT kucalc)
+  DESTINATION ${CMAKE_INSTALL_DOCDIR} COMPONENT debian EXCLUDE_FROM_ALL)
 install(FILES packaging/lintian-overrides RENAME kucalc
-  DESTINATION ${CMAKE_INSTALL_DATADIR}/lintian/overrides COMPONENT debian)
+  DESTINATION ${CMAKE_INSTALL_DATADIR}/lintian/overrides COMPONENT debian EXCLUDE_FROM_ALL)
 
 set(KUCALC_MAINTAINER "kucalc developers <kucalc@example.org>"
   CACHE STRING "Maintainer named in the packages: set a real one to publish")
@@ -45,9 +40,10 @@ set(CPACK_STRIP_FILES ON)
 set(CPACK_PROJECT_CONFIG_FILE ${PROJECT_SOURCE_DIR}/packaging/generator.cmake)
 
 # A cross build packs for the architecture it builds for.
-include(${PROJECT_SOURCE_DIR}/cmake/target.cmake)
-set(CPACK_DEBIAN_PACKAGE_ARCHITECTURE ${kucalc_deb_arch})
-set(CPACK_RPM_PACKAGE_ARCHITECTURE ${kucalc_rpm_arch})
+if(kucalc_known)
+  set(CPACK_DEBIAN_PACKAGE_ARCHITECTURE ${kucalc_deb_arch})
+  set(CPACK_RPM_PACKAGE_ARCHITECTURE ${kucalc_rpm_arch})
+endif()
 
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)

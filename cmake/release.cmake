@@ -1,0 +1,55 @@
+# SPDX-License-Identifier: ISC
+# The release layer, which the presets switch on (KUCALC_RELEASE): the
+# build installs and packs the release binary, the static PIE of
+# cmake/musl.cmake, for its target, and the tests of the whole binary run
+# against that binary too. A build made with that toolchain is the release
+# binary itself; any other builds it beside, for KUCALC_TARGET or else the
+# target of its own compiler.
+include(${CMAKE_CURRENT_LIST_DIR}/target.cmake)
+if(DEFINED CACHE{KUCALC_LIBC})
+  # This build is made with cmake/musl.cmake: its own kucalc is the one.
+  kucalc_target("${KUCALC_TARGET}")
+else()
+  if(NOT KUCALC_TARGET)
+    kucalc_triple_of(${CMAKE_CXX_COMPILER} KUCALC_TARGET)
+  endif()
+  kucalc_target("${KUCALC_TARGET}")
+  if(NOT kucalc_known)
+    message(WARNING "cmake/targets.txt has no row for '${KUCALC_TARGET}': no "
+      "static release binary is built or tested, and the build installs its own.")
+  elseif(kucalc_libc STREQUAL glibc AND NOT CMAKE_CROSSCOMPILING)
+    message(WARNING "musl not found (apt-get install musl-dev): no static "
+      "release binary is built or tested, and the build installs its own.")
+  else()
+    # The release binary, built beside with its own toolchain: again only
+    # when one of its sources or that toolchain changes.
+    include(ExternalProject)
+    set(kucalc_release_dir ${PROJECT_BINARY_DIR}/release)
+    set(kucalc_release_bin ${kucalc_release_dir}/kucalc)
+    set(kucalc_release_libc ${kucalc_libc})
+    ExternalProject_Add(kucalc_release
+      SOURCE_DIR ${PROJECT_SOURCE_DIR}
+      BINARY_DIR ${kucalc_release_dir}
+      CMAKE_ARGS
+        -DCMAKE_TOOLCHAIN_FILE=${CMAKE_CURRENT_LIST_DIR}/musl.cmake
+        -DKUCALC_TARGET=${kucalc_gnu}
+        -DKUCALC_MUSL_ROOT=${KUCALC_MUSL_ROOT}
+        -DCMAKE_BUILD_TYPE=Release
+        -DBUILD_TESTING=OFF
+        -DKUCALC_WERROR=${KUCALC_WERROR}
+      BUILD_BYPRODUCTS ${kucalc_release_bin}
+      INSTALL_COMMAND "")
+    file(GLOB release_inputs CONFIGURE_DEPENDS
+      ${PROJECT_SOURCE_DIR}/calc/* ${PROJECT_SOURCE_DIR}/text_input/*
+      ${PROJECT_SOURCE_DIR}/text_output/* ${CMAKE_CURRENT_LIST_DIR}/musl*
+      ${CMAKE_CURRENT_LIST_DIR}/target*)
+    ExternalProject_Add_StepDependencies(kucalc_release build ${release_inputs})
+  endif()
+endif()
+
+if(kucalc_release_bin)
+  install(PROGRAMS ${kucalc_release_bin} DESTINATION ${CMAKE_INSTALL_BINDIR} COMPONENT kucalc)
+else()
+  install(TARGETS kucalc RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR} COMPONENT kucalc)
+endif()
+include(${PROJECT_SOURCE_DIR}/packaging/package.cmake)
