@@ -23,12 +23,17 @@ grep -qE 'GNU_STACK( +0x[0-9a-f]+){5} RW ' <<<"$segments" || fail "executable st
 ! grep -E '^ +LOAD' <<<"$segments" | grep -qE ' RWE ' || fail "a segment both writable and executable"
 ! grep -q '\.comment' <<<"$sections" || fail "has a .comment section"
 
-# The canary is read from the thread pointer where the ABI keeps it.
-case $(sed -n 's/ *Machine: *//p' <<<"$header") in
-*X86-64*) canary='%fs:0x28' ;;
-*80386*) canary='%gs:0x14' ;;
-*) canary='' ;;
-esac
+# The binary's row of cmake/targets.txt, by its ELF class and machine,
+# says how its code reads the stack protector's canary.
+class=$(sed -n 's/ *Class: *//p' <<<"$header")
+machine=$(sed -n 's/ *Machine: *//p' <<<"$header")
+canary=''
+while read -r _ _ _ _ _ elf _ row_canary; do
+	if [ "$class" = "${elf%%:*}" ] && [[ $machine == *"${elf#*:}"* ]]; then
+		canary=${row_canary#-}
+		break
+	fi
+done < <(grep -v '^#' "$(dirname "$0")/../cmake/targets.txt")
 if [ -n "$canary" ]; then
 	code=$(objdump -d "$bin")
 	grep -qF "$canary" <<<"$code" || fail "no stack protector"
