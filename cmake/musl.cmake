@@ -66,6 +66,12 @@ endif()
 if(NOT kucalc_gnu STREQUAL host_gnu)
   set(CMAKE_SYSTEM_NAME Linux)
   set(CMAKE_SYSTEM_PROCESSOR ${kucalc_cpu})
+  # To run what it builds, where it can (the release layer checks that a
+  # program it links starts).
+  find_program(KUCALC_RELEASE_EMULATOR NAMES qemu-${kucalc_qemu}-static qemu-${kucalc_qemu})
+  if(KUCALC_RELEASE_EMULATOR)
+    set(CMAKE_CROSSCOMPILING_EMULATOR ${KUCALC_RELEASE_EMULATOR})
+  endif()
 endif()
 
 # gcc, not g++: it compiles C++ all the same, but links neither libstdc++

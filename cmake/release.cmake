@@ -9,6 +9,30 @@ include(${CMAKE_CURRENT_LIST_DIR}/target.cmake)
 if(DEFINED CACHE{KUCALC_LIBC})
   # This build is made with cmake/musl.cmake: its own kucalc is the one.
   kucalc_target("${KUCALC_TARGET}")
+  # The builder's flags (CXXFLAGS, LDFLAGS, the cache) reach this link too.
+  # One that breaks the static start-up shows in a program that only
+  # returns: refuse it here rather than ship a binary that crashes.
+  if(NOT KUCALC_LIBC STREQUAL system AND
+     (NOT CMAKE_CROSSCOMPILING OR CMAKE_CROSSCOMPILING_EMULATOR))
+    set(probe ${PROJECT_BINARY_DIR}/CMakeFiles/kucalc_starts.cpp)
+    file(WRITE ${probe} "int main() { return 0; }\n")
+    try_run(starts built ${PROJECT_BINARY_DIR}/CMakeFiles/kucalc_starts ${probe}
+      COMPILE_OUTPUT_VARIABLE link_log)
+    if(NOT built)
+      message(FATAL_ERROR "The release toolchain cannot link a program with "
+        "the flags given:\n${link_log}")
+    elseif(NOT starts EQUAL 0)
+      set(why "")
+      if(CMAKE_EXE_LINKER_FLAGS MATCHES "pack-relative-relocs")
+        string(CONCAT why "-z pack-relative-relocs asks for RELR relocations, "
+          "which the static start-up of musl before 1.2.4 cannot apply. ")
+      endif()
+      message(FATAL_ERROR "A program built with the release toolchain and the "
+        "flags given (CXXFLAGS '${CMAKE_CXX_FLAGS}', LDFLAGS "
+        "'${CMAKE_EXE_LINKER_FLAGS}') does not run (${starts}). ${why}"
+        "Configure again without the flag.")
+    endif()
+  endif()
 else()
   if(NOT KUCALC_TARGET)
     kucalc_triple_of(${CMAKE_CXX_COMPILER} KUCALC_TARGET)
