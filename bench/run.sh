@@ -3,8 +3,10 @@
 # Start-up benchmark: kucalc against expr, awk and the floor (a static
 # program that only exits), as median times of whole runs and their ratio to
 # the floor, then system calls and user-space instructions per run.
-# Reports only; asserts nothing. --also NAME=BINARY times another kucalc
-# (an earlier build, say) in the same rounds, short and long.
+# Asserts no speed; stops on a release binary that is no static PIE. The
+# floor is x86-64 code, so it runs on x86-64 Linux only. --also
+# NAME=BINARY times another kucalc (an earlier build, say) in the same
+# rounds, short and long.
 # Usage: bench/run.sh [--quick] [--also NAME=BINARY]...
 set -euo pipefail
 cd "$(dirname "$0")/.."

@@ -1,0 +1,33 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: ISC
+# Prints the README's table of platforms: a row for each target of
+# cmake/targets.txt, read off the Debian package that the release preset
+# (this machine's target) or the cross preset (any other) built for it.
+# CI compares it with the README. Usage: packaging/platforms.sh
+set -euo pipefail
+cd "$(dirname "$0")/.."
+native=$(sed -n 's/^KUCALC_TARGET:STRING=//p' build/release/CMakeCache.txt)
+echo '| architecture | `KUCALC_TARGET` | endianness | plain `char` | libc | release binary | size | tested |'
+echo '|---|---|---|---|---|---|---:|---|'
+while read -r deb gnu _ qemu _; do
+	if [ "$gnu" = "$native" ]; then
+		dir=build/release packages=build/release
+		tested="natively: the whole suite, sanitizers, sweeps, fuzzing, strace"
+	else
+		dir=build/cross-$gnu/release packages=build/cross-$gnu/packages
+		tested="the suite under qemu-$qemu"
+	fi
+	bin=$(mktemp)
+	dpkg-deb --fsys-tarfile "$packages/kucalc_"*"_$deb.deb" | tar -xO ./usr/bin/kucalc >"$bin"
+	header=$(readelf -h "$bin")
+	endian=$(sed -n 's/.*complement, \([a-z]*\) endian/\1/p' <<<"$header")
+	case $(sed -n 's/ *Type: *\([A-Z]*\).*/\1/p' <<<"$header") in
+	DYN) kind="static PIE" ;;
+	*) kind="static, fixed address" ;;
+	esac
+	if "$gnu-g++" -dM -E -x c++ /dev/null | grep -q __CHAR_UNSIGNED__; then char=unsigned; else char=signed; fi
+	libc=$(sed -n 's/^KUCALC_LIBC:INTERNAL=//p' "$dir/CMakeCache.txt")
+	size=$(wc -c <"$bin" | sed ':a;s/\B[0-9]\{3\}\>/,&/;ta')
+	rm -f "$bin"
+	echo "| $deb | \`$gnu\` | $endian | $char | $libc | $kind | $size | $tested |"
+done < <(grep -v '^#' cmake/targets.txt)
