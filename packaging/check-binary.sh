@@ -38,7 +38,7 @@ while read -r _ _ _ row_qemu _ elf _ row_canary; do
 done < <(grep -v '^#' "$(dirname "$0")/../cmake/targets.txt")
 if [ -n "$canary" ]; then
 	code=$(objdump -d "$bin")
-	grep -qF "$canary" <<<"$code" || fail "no stack protector"
+	grep -qE "$canary" <<<"$code" || fail "no stack protector"
 fi
 # A binary that reads well can still crash at its first instruction (RELR
 # relocations under a musl that cannot apply them, say): run it.
