@@ -25,7 +25,9 @@ while read -r deb gnu _ qemu _; do
 	DYN) kind="static PIE" ;;
 	*) kind="static, fixed address" ;;
 	esac
-	if "$gnu-g++" -dM -E -x c++ /dev/null | grep -q __CHAR_UNSIGNED__; then char=unsigned; else char=signed; fi
+	# grep -q ends at its first match: a pipe from g++ would break, and fail.
+	macros=$("$gnu-g++" -dM -E -x c++ /dev/null)
+	if grep -q __CHAR_UNSIGNED__ <<<"$macros"; then char=unsigned; else char=signed; fi
 	libc=$(sed -n 's/^KUCALC_LIBC:INTERNAL=//p' "$dir/CMakeCache.txt")
 	size=$(wc -c <"$bin" | sed ':a;s/\B[0-9]\{3\}\>/,&/;ta')
 	rm -f "$bin"
