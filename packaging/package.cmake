@@ -9,8 +9,11 @@ set(CMAKE_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
 
 # Compressed without name or time stamp, so that every build is the same.
 set(changelog ${PROJECT_BINARY_DIR}/changelog.gz)
+if(NOT KUCALC_GZIP)
+  message(FATAL_ERROR "The packages need gzip for their changelog and man page.")
+endif()
 add_custom_command(OUTPUT ${changelog}
-  COMMAND gzip -9n -c ${PROJECT_SOURCE_DIR}/packaging/changelog > ${changelog}
+  COMMAND ${KUCALC_GZIP} -9n -c ${PROJECT_SOURCE_DIR}/packaging/changelog > ${changelog}
   DEPENDS packaging/changelog)
 add_custom_target(kucalc_changelog ALL DEPENDS ${changelog})
 install(FILES packaging/copyright ${changelog}
