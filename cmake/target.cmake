@@ -19,16 +19,22 @@ function(kucalc_triple_of compiler var)
   set(${var} "${triple}" PARENT_SCOPE)
 endfunction()
 
-# Finds the row of a GNU triple and sets, in the caller's scope,
-# kucalc_known, and for a known triple kucalc_gnu (the row's own triple),
-# kucalc_cpu, kucalc_deb_arch, kucalc_qemu, kucalc_rpm_arch,
-# kucalc_start_calls, and kucalc_libc: musl where Debian's musl-dev for it
-# is under KUCALC_MUSL_ROOT (default /usr), with musl_lib and musl_include,
-# else glibc. A vendor part (x86_64-pc-linux-gnu, as clang says) and i386
-# to i586 for i686 name the same row.
-function(kucalc_target triple)
+# Sets <var> to a GNU triple in the form of the table's: without a vendor
+# part (x86_64-pc-linux-gnu, as clang says), and i686 for i386 to i586.
+function(kucalc_gnu_of triple var)
   string(REGEX REPLACE "^([^-]+)-[^-]+-(linux-.*)$" "\\1-\\2" gnu "${triple}")
   string(REGEX REPLACE "^i[3-6]86-" "i686-" gnu "${gnu}")
+  set(${var} "${gnu}" PARENT_SCOPE)
+endfunction()
+
+# Finds the row of a GNU triple, in any form kucalc_gnu_of takes, and
+# sets, in the caller's scope, kucalc_known, and for a known triple
+# kucalc_gnu (the row's own triple), kucalc_cpu, kucalc_deb_arch,
+# kucalc_qemu, kucalc_rpm_arch, kucalc_start_calls, and kucalc_libc: musl
+# where Debian's musl-dev for it is under KUCALC_MUSL_ROOT (default /usr),
+# with musl_lib and musl_include, else glibc.
+function(kucalc_target triple)
+  kucalc_gnu_of("${triple}" gnu)
   file(STRINGS ${CMAKE_CURRENT_FUNCTION_LIST_DIR}/targets.txt rows REGEX "^[^# ]")
   set(kucalc_known FALSE PARENT_SCOPE)
   set(kucalc_gnu "" PARENT_SCOPE)
