@@ -9,6 +9,7 @@ include(${CMAKE_CURRENT_LIST_DIR}/target.cmake)
 if(DEFINED CACHE{KUCALC_LIBC})
   # This build is made with cmake/musl.cmake: its own kucalc is the one.
   kucalc_target("${KUCALC_TARGET}")
+  set(kucalc_release_libc ${KUCALC_LIBC})
   # The builder's flags (CXXFLAGS, LDFLAGS, the cache) reach this link too.
   # One that breaks the static start-up shows in a program that only
   # returns: refuse it here rather than ship a binary that crashes.
@@ -71,6 +72,11 @@ else()
   endif()
 endif()
 
+# What is packed is linked with musl or glibc statically, or is an ordinary
+# build of the system's (kucalc_release_libc "system").
+if(NOT kucalc_release_libc)
+  set(kucalc_release_libc system)
+endif()
 if(kucalc_release_bin)
   install(PROGRAMS ${kucalc_release_bin} DESTINATION ${CMAKE_INSTALL_BINDIR} COMPONENT kucalc)
 else()

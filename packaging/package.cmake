@@ -16,10 +16,21 @@ add_custom_command(OUTPUT ${changelog}
   COMMAND ${KUCALC_GZIP} -9n -c ${PROJECT_SOURCE_DIR}/packaging/changelog > ${changelog}
   DEPENDS packaging/changelog)
 add_custom_target(kucalc_changelog ALL DEPENDS ${changelog})
-install(FILES packaging/copyright ${changelog}
+# What the Debian package says of its binary, by the C library it is linked
+# with: musl or glibc for a static release binary, else the system's own,
+# as Debian's own build of packaging/debian/ has it.
+set(copyright ${PROJECT_BINARY_DIR}/copyright)
+file(READ packaging/debian/copyright text)
+if(kucalc_release_libc MATCHES "^(musl|glibc)$")
+  file(READ packaging/static-${kucalc_release_libc}.copyright binary)
+  file(READ packaging/gcc-runtime.copyright runtime)
+  string(APPEND text "\n${binary}\n${runtime}")
+  install(FILES packaging/static-${kucalc_release_libc}.lintian-overrides RENAME kucalc
+    DESTINATION ${CMAKE_INSTALL_DATADIR}/lintian/overrides COMPONENT debian EXCLUDE_FROM_ALL)
+endif()
+file(WRITE ${copyright} "${text}")
+install(FILES ${copyright} ${changelog}
   DESTINATION ${CMAKE_INSTALL_DOCDIR} COMPONENT debian EXCLUDE_FROM_ALL)
-install(FILES packaging/lintian-overrides RENAME kucalc
-  DESTINATION ${CMAKE_INSTALL_DATADIR}/lintian/overrides COMPONENT debian EXCLUDE_FROM_ALL)
 
 set(KUCALC_MAINTAINER "kucalc developers <kucalc@example.org>"
   CACHE STRING "Maintainer named in the packages: set a real one to publish")
@@ -27,18 +38,22 @@ set(KUCALC_MAINTAINER "kucalc developers <kucalc@example.org>"
 set(CPACK_PACKAGE_NAME kucalc)
 set(CPACK_PACKAGE_VENDOR "the kucalc authors")
 set(CPACK_PACKAGE_CONTACT "${KUCALC_MAINTAINER}")
-set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "calculator for 32-bit signed integers")
-# Lines of at most 72 characters: packaging tools show them as they are.
-string(JOIN "\n" CPACK_PACKAGE_DESCRIPTION
-  "kucalc LEFT OPERATOR RIGHT computes one operation (+ - * / %) in"
-  "32-bit two's-complement arithmetic and writes the result in decimal on"
-  "standard output. Operands are read leniently (leading blanks, any run"
-  "of signs, digits up to the first non-digit), overflow wraps, and a zero"
-  "divisor is answered with a one-line message. The exit status is 0 for"
-  "every outcome: callers tell them apart by standard output alone."
-  ""
-  "The binary is static and allocates no memory; a run is little more"
-  "than process start-up and one write(2) per byte of output.")
+# The summary and description are Debian's (packaging/debian/control),
+# with a word on the static binary where it is one.
+file(READ packaging/debian/control control)
+string(REGEX MATCH "\nDescription: ([^\n]*)\n(.*)" control "${control}")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "${CMAKE_MATCH_1}")
+string(REGEX REPLACE "(^|\n) \\.?" "\\1" description "${CMAKE_MATCH_2}")
+set(static_musl [[
+The binary is a static PIE against musl and allocates no memory: a run
+is little more than process start-up and one write(2) per byte of output.]])
+set(static_glibc [[
+The binary is linked statically against glibc, for a target without
+musl: it needs no library at run time, and writes one byte per write(2).]])
+if(kucalc_release_libc MATCHES "^(musl|glibc)$")
+  string(APPEND description "\n${static_${kucalc_release_libc}}")
+endif()
+string(STRIP "${description}" CPACK_PACKAGE_DESCRIPTION)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_PROJECT_CONFIG_FILE ${PROJECT_SOURCE_DIR}/packaging/generator.cmake)
 
@@ -56,7 +71,11 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_RPM_FILE_NAME RPM-DEFAULT)
 set(CPACK_RPM_PACKAGE_RELEASE 1)
 set(CPACK_RPM_PACKAGE_LICENSE ISC)
-set(CPACK_RPM_PACKAGE_SUMMARY "Calculator for 32-bit signed integers")
+# Debian's summary starts in lower case, RPM's in upper case.
+string(SUBSTRING "${CPACK_PACKAGE_DESCRIPTION_SUMMARY}" 0 1 first)
+string(SUBSTRING "${CPACK_PACKAGE_DESCRIPTION_SUMMARY}" 1 -1 rest)
+string(TOUPPER "${first}" first)
+set(CPACK_RPM_PACKAGE_SUMMARY "${first}${rest}")
 set(CPACK_RPM_PACKAGE_DESCRIPTION "${CPACK_PACKAGE_DESCRIPTION}")
 set(CPACK_RPM_PACKAGE_GROUP "Applications/Engineering")
 set(CPACK_RPM_EXCLUDE_FROM_AUTO_FILELIST_ADDITION
