@@ -1,0 +1,98 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: ISC
+# Builds the source tarball as distributions do, from packaging/debian/ and
+# packaging/kucalc.spec, and fails on any finding:
+#  - dpkg-buildpackage -us -uc -b, whose dh_auto_test runs the tests;
+#    lintian -EvIL +pedantic on the result, blhc on the build log;
+#  - for each ARCH given, a cross build as a distribution's builder makes
+#    it (DEB_BUILD_OPTIONS=nocheck dpkg-buildpackage -a ARCH -b -d), whose
+#    kucalc must be of that architecture and compute 7 + 5 under qemu-user;
+#  - on x86-64, rpmbuild -ba with Fedora's flags and %cmake
+#    (packaging/fedora.macros), with %check; rpmlint on the package, the
+#    source package and the spec.
+# The findings that only a publisher can mend are let through: the ITP bug
+# a first Debian upload closes, and the RPM's signature, Packager and URLs.
+# Needs debhelper, lintian, blhc, rpm, rpmlint, elfutils, debugedit, and
+# for ARCH its g++, libc6:ARCH and qemu-user-static.
+# Usage: packaging/check-distributions.sh TARBALL [ARCH...]
+set -euo pipefail
+cd "$(dirname "$0")/.."
+tarball=$(realpath "$1")
+shift
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+fail() { echo "check-distributions: $*" >&2; exit 1; }
+lint() {
+	lintian -EvIL +pedantic "$@" 2>&1 |
+		grep -v -e '^running with root privileges' -e ' initial-upload-closes-no-bugs ' || true
+}
+
+# The version is the project's: the Debian changelog and the spec follow it.
+version=$(sed -n 's/^  VERSION \([0-9.]*\)$/\1/p' CMakeLists.txt)
+name=kucalc-$version
+tar -xJOf "$tarball" "$name/packaging/debian/changelog" | sed -n 1p | grep -F "kucalc ($version-" ||
+	fail "packaging/debian/changelog is not at version $version"
+tar -xJOf "$tarball" "$name/packaging/kucalc.spec" | grep -E "^Version: +$version$" ||
+	fail "packaging/kucalc.spec is not at version $version"
+
+echo "== Debian: dpkg-buildpackage -us -uc -b"
+cp "$tarball" "$work/kucalc_$version.orig.tar.xz"
+tar -xJf "$tarball" -C "$work"
+src=$work/$name
+cp -r "$src/packaging/debian" "$src/debian"
+(cd "$src" && dpkg-buildpackage -us -uc -b) >"$work/deb.log" 2>&1 ||
+	{ tail -n 40 "$work/deb.log"; fail "dpkg-buildpackage failed"; }
+grep -E 'tests passed|\(Skipped\)' "$work/deb.log"
+arch=$(dpkg --print-architecture)
+hints=$(lint "$work"/kucalc_*_"$arch".changes)
+[ -z "$hints" ] || { echo "$hints"; fail "lintian has findings"; }
+blhc --bindnow "$work/deb.log" || fail "blhc: the build dropped flags dpkg-buildflags gave"
+echo "lintian and blhc: no finding"
+
+for arch in "$@"; do
+	echo "== Debian: DEB_BUILD_OPTIONS=nocheck dpkg-buildpackage -a $arch -b -d"
+	read -r triple qemu elf < <(awk -v a="$arch" '$1 == a {print $2, $4, $6}' cmake/targets.txt)
+	[ -n "$triple" ] || fail "cmake/targets.txt has no row for $arch"
+	(cd "$src" && DEB_BUILD_OPTIONS=nocheck dpkg-buildpackage -a "$arch" -b -d -us -uc) \
+		>"$work/deb-$arch.log" 2>&1 ||
+		{ tail -n 40 "$work/deb-$arch.log"; fail "the $arch build failed"; }
+	stage=$work/stage-$arch
+	dpkg-deb -x "$work"/kucalc_*_"$arch".deb "$stage"
+	file "$stage/usr/bin/kucalc" | sed "s|$stage||"
+	header=$(readelf -h "$stage/usr/bin/kucalc")
+	class=$(sed -n 's/ *Class: *//p' <<<"$header")
+	machine=$(sed -n 's/ *Machine: *//p' <<<"$header")
+	[ "$class" = "${elf%%:*}" ] && [[ $machine == *"${elf#*:}"* ]] ||
+		fail "the $arch package's kucalc is $class $machine, not $elf"
+	out=$("qemu-$qemu-static" -L "/usr/$triple" "$stage/usr/bin/kucalc" 7 + 5)
+	[ "$out" = 12 ] || fail "the $arch package's kucalc prints '$out' for 7 + 5"
+	hints=$(lint "$work"/kucalc_*_"$arch".changes)
+	[ -z "$hints" ] || { echo "$hints"; fail "lintian has findings on the $arch build"; }
+	echo "$arch: computes 7 + 5 under qemu-$qemu; lintian: no finding"
+done
+
+if [ "$(uname -m)" != x86_64 ]; then
+	echo "== RPM: skipped, packaging/fedora.macros holds Fedora's x86-64 flags"
+	exit 0
+fi
+echo "== RPM: rpmbuild -ba with Fedora's flags"
+top=$work/rpm
+mkdir -p "$top/SOURCES" "$top/SPECS"
+cp "$tarball" "$top/SOURCES/"
+tar -xJOf "$tarball" "$name/packaging/kucalc.spec" >"$top/SPECS/kucalc.spec"
+# Debian's dpkg, not rpm, knows what is installed: --nodeps.
+rpmbuild -ba --nodeps --load packaging/fedora.macros --define "_topdir $top" \
+	"$top/SPECS/kucalc.spec" >"$work/rpm.log" 2>&1 ||
+	{ tail -n 40 "$work/rpm.log"; fail "rpmbuild failed"; }
+grep -E 'tests passed|\(Skipped\)' "$work/rpm.log"
+rpm=$(ls "$top"/RPMS/x86_64/"$name"-*.x86_64.rpm)
+(mkdir "$work/rpmroot" && cd "$work/rpmroot" && rpm2cpio "$rpm" | cpio -id --quiet)
+[ "$("$work/rpmroot/usr/bin/kucalc" 7 + 5)" = 12 ] || fail "the RPM's kucalc does not compute 7 + 5"
+# The -debuginfo package is rpm's own making, not the spec's.
+rpmlint -c packaging/rpmlint.toml "$rpm" "$top"/SRPMS/*.src.rpm "$top/SPECS/kucalc.spec" \
+	>"$work/rpmlint.log" 2>&1 || true
+cat "$work/rpmlint.log"
+findings=$(grep -E '^kucalc[^ ]*: [EW]: ' "$work/rpmlint.log" |
+	grep -vE ': (E: no-signature|E: no-packager-tag|W: no-url-tag|W: invalid-url Source0: .*)$' || true)
+[ -z "$findings" ] || fail "rpmlint has findings"
+echo "distributions: built, tested and clean"
