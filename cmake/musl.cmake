@@ -75,16 +75,16 @@ endif()
 # gcc, not g++: it compiles C++ all the same, but links neither libstdc++
 # nor, with -nostdinc++, reaches its headers.
 set(CMAKE_CXX_COMPILER ${KUCALC_TARGET_GCC})
-set(CMAKE_CXX_FLAGS_INIT "-nostdinc++ -fPIE -fstack-protector-strong")
+set(kucalc_static_cxxflags "-nostdinc++ -fPIE -fstack-protector-strong")
 if(libc STREQUAL musl)
   set(specs ${CMAKE_BINARY_DIR}/musl-static-pie.specs)
   configure_file(${CMAKE_CURRENT_LIST_DIR}/musl-static-pie.specs.in ${specs} @ONLY)
-  string(APPEND CMAKE_CXX_FLAGS_INIT " -specs=${specs}")
+  string(APPEND kucalc_static_cxxflags " -specs=${specs}")
 endif()
 # Code and read-only data share one segment (noseparate-code): two mappings
 # fewer for the kernel to make at each start, which is most of the cost
 # of a run; no segment is both writable and executable all the same.
-set(CMAKE_EXE_LINKER_FLAGS_INIT
+set(kucalc_static_ldflags
   "-static-pie -Wl,-z,relro,-z,now,-z,noexecstack,-z,noseparate-code -s")
 
 # Without musl a cross build links glibc statically: as a static PIE where
@@ -93,14 +93,19 @@ if(libc STREQUAL glibc)
   execute_process(COMMAND ${CMAKE_CXX_COMPILER} -print-file-name=rcrt1.o
     OUTPUT_VARIABLE rcrt1 OUTPUT_STRIP_TRAILING_WHITESPACE)
   if(NOT IS_ABSOLUTE "${rcrt1}")
-    string(REPLACE "-static-pie" "-static" CMAKE_EXE_LINKER_FLAGS_INIT "${CMAKE_EXE_LINKER_FLAGS_INIT}")
-    set(CMAKE_CXX_FLAGS_INIT "-nostdinc++ -fno-pie -fstack-protector-strong")
+    string(REPLACE "-static-pie" "-static" kucalc_static_ldflags "${kucalc_static_ldflags}")
+    set(kucalc_static_cxxflags "-nostdinc++ -fno-pie -fstack-protector-strong")
   endif()
   message(STATUS "musl not found for ${KUCALC_TARGET}: static against glibc "
-    "(${CMAKE_EXE_LINKER_FLAGS_INIT})")
+    "(${kucalc_static_ldflags})")
 endif()
 
-# The link drops .comment too: it holds only the compilers' version strings.
+# These flags make the binary what it is, so they are part of the rules,
+# after the builder's (CXXFLAGS, LDFLAGS, CMAKE_CXX_FLAGS...), which can
+# add to them but neither drop nor undo them. The link drops .comment too:
+# it holds only the compilers' version strings.
+set(CMAKE_CXX_COMPILE_OBJECT
+  "<CMAKE_CXX_COMPILER> <DEFINES> <INCLUDES> <FLAGS> ${kucalc_static_cxxflags} -o <OBJECT> -c <SOURCE>")
 set(CMAKE_CXX_LINK_EXECUTABLE
-  "<CMAKE_CXX_COMPILER> <FLAGS> <CMAKE_CXX_LINK_FLAGS> <LINK_FLAGS> <OBJECTS> -o <TARGET> <LINK_LIBRARIES>"
+  "<CMAKE_CXX_COMPILER> <FLAGS> <CMAKE_CXX_LINK_FLAGS> <LINK_FLAGS> ${kucalc_static_cxxflags} ${kucalc_static_ldflags} <OBJECTS> -o <TARGET> <LINK_LIBRARIES>"
   "${kucalc_gnu}-objcopy --remove-section=.comment <TARGET>")
