@@ -28,8 +28,9 @@ if(DEFINED CACHE{KUCALC_LIBC})
         string(CONCAT why "-z pack-relative-relocs asks for RELR relocations, "
           "which the static start-up of musl before 1.2.4 cannot apply. ")
       endif()
-      message(FATAL_ERROR "A program built with the release toolchain and the "
-        "flags given (CXXFLAGS '${CMAKE_CXX_FLAGS}', LDFLAGS "
+      message(FATAL_ERROR "A program built with the release toolchain "
+        "('${kucalc_static_cxxflags} ${kucalc_static_ldflags}') and the "
+        "builder's flags (CXXFLAGS '${CMAKE_CXX_FLAGS}', LDFLAGS "
         "'${CMAKE_EXE_LINKER_FLAGS}') does not run (${starts}). ${why}"
         "Configure again without the flag.")
     endif()
@@ -48,6 +49,15 @@ else()
   else()
     # The release binary, built beside with its own toolchain: again only
     # when one of its sources or that toolchain changes.
+    # It takes the builder's flags as this configure finds them in the
+    # environment: it is configured at build time, when a distribution's
+    # build may no longer set them (debhelper adds CPPFLAGS to CXXFLAGS only
+    # for the configure step). An optimisation level among them holds over
+    # the Release build's own.
+    set(builder_flags "-DCMAKE_CXX_FLAGS=$ENV{CXXFLAGS}" "-DCMAKE_EXE_LINKER_FLAGS=$ENV{LDFLAGS}")
+    if("$ENV{CXXFLAGS}" MATCHES "(^| )-O")
+      list(APPEND builder_flags -DCMAKE_CXX_FLAGS_RELEASE=-DNDEBUG)
+    endif()
     include(ExternalProject)
     set(kucalc_release_dir ${PROJECT_BINARY_DIR}/release)
     set(kucalc_release_bin ${kucalc_release_dir}/kucalc)
@@ -62,6 +72,7 @@ else()
         -DCMAKE_BUILD_TYPE=Release
         -DBUILD_TESTING=OFF
         -DKUCALC_WERROR=${KUCALC_WERROR}
+        ${builder_flags}
       BUILD_BYPRODUCTS ${kucalc_release_bin}
       INSTALL_COMMAND "")
     file(GLOB release_inputs CONFIGURE_DEPENDS
