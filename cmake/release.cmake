@@ -71,6 +71,7 @@ else()
         -DKUCALC_MUSL_ROOT=${KUCALC_MUSL_ROOT}
         -DCMAKE_BUILD_TYPE=Release
         -DBUILD_TESTING=OFF
+        -DKUCALC_RELEASE=ON
         -DKUCALC_WERROR=${KUCALC_WERROR}
         ${builder_flags}
       BUILD_BYPRODUCTS ${kucalc_release_bin}
