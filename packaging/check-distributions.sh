@@ -9,7 +9,7 @@
 #    kucalc must be of that architecture and compute 7 + 5 under qemu-user;
 #  - on x86-64, rpmbuild -ba with Fedora's flags and %cmake
 #    (packaging/fedora.macros), with %check; rpmlint on the package, the
-#    source package and the spec.
+#    source package and kucalc.spec.
 # The findings that only a publisher can mend are let through: the ITP bug
 # a first Debian upload closes, and the RPM's signature, Packager and URLs.
 # Needs debhelper, lintian, blhc, rpm, rpmlint, elfutils, debugedit, and
@@ -27,7 +27,7 @@ lint() {
 		grep -v -e '^running with root privileges' -e ' initial-upload-closes-no-bugs ' || true
 }
 
-# The version is the project's: the Debian changelog and the spec follow it.
+# The version is the project's: the Debian changelog and kucalc.spec follow it.
 version=$(sed -n 's/^  VERSION \([0-9.]*\)$/\1/p' CMakeLists.txt)
 name=kucalc-$version
 tar -xJOf "$tarball" "$name/packaging/debian/changelog" | sed -n 1p | grep -F "kucalc ($version-" ||
@@ -88,7 +88,7 @@ grep -E 'tests passed|\(Skipped\)' "$work/rpm.log"
 rpm=$(ls "$top"/RPMS/x86_64/"$name"-*.x86_64.rpm)
 (mkdir "$work/rpmroot" && cd "$work/rpmroot" && rpm2cpio "$rpm" | cpio -id --quiet)
 [ "$("$work/rpmroot/usr/bin/kucalc" 7 + 5)" = 12 ] || fail "the RPM's kucalc does not compute 7 + 5"
-# The -debuginfo package is rpm's own making, not the spec's.
+# The -debuginfo package is rpm's own making, not kucalc.spec's.
 rpmlint -c packaging/rpmlint.toml "$rpm" "$top"/SRPMS/*.src.rpm "$top/SPECS/kucalc.spec" \
 	>"$work/rpmlint.log" 2>&1 || true
 cat "$work/rpmlint.log"
