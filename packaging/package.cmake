@@ -20,6 +20,11 @@ add_custom_target(kucalc_changelog ALL DEPENDS ${changelog})
 # with: musl or glibc for a static release binary, else the system's own,
 # as Debian's own build of packaging/debian/ has it.
 set(copyright ${PROJECT_BINARY_DIR}/copyright)
+# Read here, so configure runs again when one of them changes.
+set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS
+  packaging/debian/control packaging/debian/copyright
+  packaging/static-musl.copyright packaging/static-glibc.copyright
+  packaging/gcc-runtime.copyright)
 file(READ packaging/debian/copyright text)
 if(kucalc_release_libc MATCHES "^(musl|glibc)$")
   file(READ packaging/static-${kucalc_release_libc}.copyright binary)
