@@ -51,24 +51,16 @@ echo "lintian and blhc: no finding"
 
 for arch in "$@"; do
 	echo "== Debian: DEB_BUILD_OPTIONS=nocheck dpkg-buildpackage -a $arch -b -d"
-	read -r triple qemu elf < <(awk -v a="$arch" '$1 == a {print $2, $4, $6}' cmake/targets.txt)
-	[ -n "$triple" ] || fail "cmake/targets.txt has no row for $arch"
 	(cd "$src" && DEB_BUILD_OPTIONS=nocheck dpkg-buildpackage -a "$arch" -b -d -us -uc) \
 		>"$work/deb-$arch.log" 2>&1 ||
 		{ tail -n 40 "$work/deb-$arch.log"; fail "the $arch build failed"; }
 	stage=$work/stage-$arch
 	dpkg-deb -x "$work"/kucalc_*_"$arch".deb "$stage"
 	file "$stage/usr/bin/kucalc" | sed "s|$stage||"
-	header=$(readelf -h "$stage/usr/bin/kucalc")
-	class=$(sed -n 's/ *Class: *//p' <<<"$header")
-	machine=$(sed -n 's/ *Machine: *//p' <<<"$header")
-	[ "$class" = "${elf%%:*}" ] && [[ $machine == *"${elf#*:}"* ]] ||
-		fail "the $arch package's kucalc is $class $machine, not $elf"
-	out=$("qemu-$qemu-static" -L "/usr/$triple" "$stage/usr/bin/kucalc" 7 + 5)
-	[ "$out" = 12 ] || fail "the $arch package's kucalc prints '$out' for 7 + 5"
+	packaging/run-binary.sh "$stage/usr/bin/kucalc" "$arch" >/dev/null
 	hints=$(lint "$work"/kucalc_*_"$arch".changes)
 	[ -z "$hints" ] || { echo "$hints"; fail "lintian has findings on the $arch build"; }
-	echo "$arch: computes 7 + 5 under qemu-$qemu; lintian: no finding"
+	echo "$arch: computes 7 + 5 under qemu-user; lintian: no finding"
 done
 
 if [ "$(uname -m)" != x86_64 ]; then
@@ -87,7 +79,7 @@ rpmbuild -ba --nodeps --load packaging/fedora.macros --define "_topdir $top" \
 grep -E 'tests passed|\(Skipped\)' "$work/rpm.log"
 rpm=$(ls "$top"/RPMS/x86_64/"$name"-*.x86_64.rpm)
 (mkdir "$work/rpmroot" && cd "$work/rpmroot" && rpm2cpio "$rpm" | cpio -id --quiet)
-[ "$("$work/rpmroot/usr/bin/kucalc" 7 + 5)" = 12 ] || fail "the RPM's kucalc does not compute 7 + 5"
+packaging/run-binary.sh "$work/rpmroot/usr/bin/kucalc" >/dev/null
 # The -debuginfo package is rpm's own making, not kucalc.spec's.
 rpmlint -c packaging/rpmlint.toml "$rpm" "$top"/SRPMS/*.src.rpm "$top/SPECS/kucalc.spec" \
 	>"$work/rpmlint.log" 2>&1 || true
