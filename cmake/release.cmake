@@ -48,7 +48,9 @@ else()
       "release binary is built or tested, and the build installs its own.")
   else()
     # The release binary, built beside with its own toolchain: again only
-    # when one of its sources or that toolchain changes.
+    # when one of its sources or that toolchain changes. It is configured
+    # as a release build, so that it probes the flags it is given too.
+    #
     # It takes the builder's flags as this configure finds them in the
     # environment: it is configured at build time, when a distribution's
     # build may no longer set them (debhelper adds CPPFLAGS to CXXFLAGS only
