@@ -28,8 +28,8 @@ grep -qE 'GNU_STACK( +0x[0-9a-f]+){5} RW ' <<<"$segments" || fail "executable st
 # A binary that reads well can still crash at its first instruction (RELR
 # relocations under a musl that cannot apply them, say): run it. Its row
 # of cmake/targets.txt says how its code reads the stack protector's canary.
-row=$("$(dirname "$0")/run-binary.sh" "$bin") || exit 1
-read -r _ _ _ _ _ _ _ canary <<<"$row"
+deb=$("$(dirname "$0")/run-binary.sh" "$bin") || exit 1
+canary=$("$(dirname "$0")/../cmake/targets.sh" -w "deb=$deb" canary)
 canary=${canary#-}
 if [ -n "$canary" ]; then
 	code=$(objdump -d "$bin")

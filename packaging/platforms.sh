@@ -9,7 +9,7 @@ cd "$(dirname "$0")/.."
 native=$(sed -n 's/^KUCALC_TARGET:STRING=//p' build/release/CMakeCache.txt)
 echo '| architecture | `KUCALC_TARGET` | endianness | plain `char` | libc | release binary | size | tested |'
 echo '|---|---|---|---|---|---|---:|---|'
-while read -r deb gnu _ qemu _; do
+while read -r deb gnu qemu; do
 	if [ "$gnu" = "$native" ]; then
 		dir=build/release packages=build/release
 		tested="natively: the whole suite, sanitizers, sweeps, fuzzing, strace"
@@ -32,4 +32,4 @@ while read -r deb gnu _ qemu _; do
 	size=$(wc -c <"$bin" | sed ':a;s/\B[0-9]\{3\}\>/,&/;ta')
 	rm -f "$bin"
 	echo "| $deb | \`$gnu\` | $endian | $char | $libc | $kind | $size | $tested |"
-done < <(grep -v '^#' cmake/targets.txt)
+done < <(cmake/targets.sh deb gnu qemu)

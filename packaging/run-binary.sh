@@ -4,7 +4,8 @@
 # under that machine's qemu-user (with its Debian cross libraries, for a
 # dynamic binary), and fails unless 7 + 5 prints 12. Its row of the table
 # is the one of ARCH, which the binary's ELF class and machine must match,
-# else the first whose class and machine it has; the row is printed.
+# else the first whose class and machine it has; the row's Debian name is
+# printed.
 # Usage: packaging/run-binary.sh BINARY [ARCH]
 set -euo pipefail
 bin=$1 arch=${2:-}
@@ -13,24 +14,23 @@ fail() { echo "run-binary: $bin: $*" >&2; exit 1; }
 header=$(readelf -hW "$bin")
 class=$(sed -n 's/ *Class: *//p' <<<"$header")
 machine=$(sed -n 's/ *Machine: *//p' <<<"$header")
+# The row whose ELF class and machine the binary has: ARCH's, or the first.
 row=''
-while read -r line; do
-	read -r deb _ _ _ _ elf _ <<<"$line"
+while read -r deb gnu qemu elf; do
 	[ -z "$arch" ] || [ "$deb" = "$arch" ] || continue
 	if [ "$class" = "${elf%%:*}" ] && [[ $machine == *"${elf#*:}"* ]]; then
-		row=$line
+		row=$deb
 		break
 	fi
 	[ -z "$arch" ] || fail "is $class $machine, not $arch ($elf)"
-done < <(grep -v '^#' "$(dirname "$0")/../cmake/targets.txt")
+done < <("$(dirname "$0")/../cmake/targets.sh" deb gnu qemu elf)
 [ -n "$row" ] || [ -z "$arch" ] || fail "cmake/targets.txt has no row for $arch"
 
 run=("$bin")
-read -r _ triple _ qemu _ <<<"$row"
 if [ -n "$row" ] && [ "$qemu" != "$(uname -m)" ]; then
 	emulator=$(command -v "qemu-$qemu-static" || command -v "qemu-$qemu") ||
 		fail "cannot run it: no qemu-$qemu"
-	run=("$emulator" -L "/usr/$triple" "$bin")
+	run=("$emulator" -L "/usr/$gnu" "$bin")
 fi
 out=$("${run[@]}" 7 + 5) || fail "7 + 5 ends with status $?"
 [ "$out" = 12 ] || fail "7 + 5 prints '$out', not 12"
