@@ -2,12 +2,16 @@
 # The release layer, which the presets switch on (KUCALC_RELEASE): the
 # build installs and packs the release binary, the static PIE of
 # cmake/musl.cmake, for its target, and the tests of the whole binary run
-# against that binary too. A build made with that toolchain is the release
-# binary itself; any other builds it beside, for KUCALC_TARGET or else the
-# target of its own compiler.
+# against that binary too. A build configured with KUCALC_RELEASE_BINARY
+# (the release preset, and the build beside) is the release binary itself;
+# any other builds it beside, for KUCALC_TARGET or else the target of its
+# own compiler.
 include(${CMAKE_CURRENT_LIST_DIR}/target.cmake)
-if(DEFINED CACHE{KUCALC_LIBC})
-  # This build is made with cmake/musl.cmake: its own kucalc is the one.
+if(KUCALC_RELEASE_BINARY)
+  if(NOT DEFINED CACHE{KUCALC_LIBC})
+    message(FATAL_ERROR "KUCALC_RELEASE_BINARY is a build made with the release "
+      "toolchain: configure with --toolchain cmake/musl.cmake, or without it.")
+  endif()
   kucalc_target("${KUCALC_TARGET}")
   set(kucalc_release_libc ${KUCALC_LIBC})
   # The builder's flags (CXXFLAGS, LDFLAGS, the cache) reach this link too.
@@ -47,8 +51,10 @@ else()
     message(WARNING "musl not found (apt-get install musl-dev): no static "
       "release binary is built or tested, and the build installs its own.")
   else()
-    # The release binary, built beside with its own toolchain: again only
-    # when one of its sources or that toolchain changes. It is configured
+    # The release binary, built beside with its own toolchain. Its build
+    # runs every time and decides for itself what to redo, as any build
+    # does: its sources and headers, its build files and toolchain, and the
+    # project's compile options are all its own inputs. It is configured
     # as a release build, so that it probes the flags it is given too.
     #
     # It takes the builder's flags as this configure finds them in the
@@ -56,10 +62,6 @@ else()
     # build may no longer set them (debhelper adds CPPFLAGS to CXXFLAGS only
     # for the configure step). An optimisation level among them holds over
     # the Release build's own.
-    set(builder_flags "-DCMAKE_CXX_FLAGS=$ENV{CXXFLAGS}" "-DCMAKE_EXE_LINKER_FLAGS=$ENV{LDFLAGS}")
-    if("$ENV{CXXFLAGS}" MATCHES "(^| )-O")
-      list(APPEND builder_flags -DCMAKE_CXX_FLAGS_RELEASE=-DNDEBUG)
-    endif()
     include(ExternalProject)
     set(kucalc_release_dir ${PROJECT_BINARY_DIR}/release)
     set(kucalc_release_bin ${kucalc_release_dir}/kucalc)
@@ -74,15 +76,12 @@ else()
         -DCMAKE_BUILD_TYPE=Release
         -DBUILD_TESTING=OFF
         -DKUCALC_RELEASE=ON
+        -DKUCALC_RELEASE_BINARY=ON
         -DKUCALC_WERROR=${KUCALC_WERROR}
         ${builder_flags}
+      BUILD_ALWAYS ON
       BUILD_BYPRODUCTS ${kucalc_release_bin}
       INSTALL_COMMAND "")
-    file(GLOB release_inputs CONFIGURE_DEPENDS
-      ${PROJECT_SOURCE_DIR}/calc/* ${PROJECT_SOURCE_DIR}/text_input/*
-      ${PROJECT_SOURCE_DIR}/text_output/* ${CMAKE_CURRENT_LIST_DIR}/musl*
-      ${CMAKE_CURRENT_LIST_DIR}/target*)
-    ExternalProject_Add_StepDependencies(kucalc_release build ${release_inputs})
   endif()
 endif()
 
