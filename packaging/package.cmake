@@ -44,11 +44,12 @@ set(CPACK_PACKAGE_NAME kucalc)
 set(CPACK_PACKAGE_VENDOR "the kucalc authors")
 set(CPACK_PACKAGE_CONTACT "${KUCALC_MAINTAINER}")
 # The summary and description are Debian's (packaging/debian/control),
-# with a word on the static binary where it is one.
+# with a word on the static binary where it is one. The field runs on over
+# the lines that start with a blank; " ." is an empty line.
 file(READ packaging/debian/control control)
-string(REGEX MATCH "\nDescription: ([^\n]*)\n(.*)" control "${control}")
+string(REGEX MATCH "\nDescription: ([^\n]*)((\n[ \t][^\n]*)*)" control "${control}")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "${CMAKE_MATCH_1}")
-string(REGEX REPLACE "(^|\n) \\.?" "\\1" description "${CMAKE_MATCH_2}")
+string(REGEX REPLACE "\n[ \t]\\.?" "\n" description "${CMAKE_MATCH_2}")
 set(static_musl [[
 The binary is a static PIE against musl and allocates no memory: a run
 is little more than process start-up and one write(2) per byte of output.]])

@@ -1,0 +1,34 @@
+# SPDX-License-Identifier: ISC
+# Sourced by each check of the build system. ctest runs it in its own
+# folder with KUCALC_SOURCE, CMAKE, CPACK, GENERATOR and CXX set; it works
+# in scratch/ there, made afresh.
+set -euo pipefail
+[ -n "${KUCALC_SOURCE:-}" ] || { echo "run by ctest: ctest -L buildsystem" >&2; exit 2; }
+src=$KUCALC_SOURCE
+# The builder's flags are each check's own to give.
+unset CFLAGS CXXFLAGS CPPFLAGS LDFLAGS
+rm -rf scratch
+mkdir scratch
+cd scratch
+
+fail() { echo "FAIL: $*" >&2; exit 1; }
+skip() { echo "skipped: $*"; exit 77; }
+
+# configure DIR ARG...: a scratch build of the source tree in DIR.
+configure() {
+	local dir=$1
+	shift
+	"$CMAKE" -S "$src" -B "$dir" -G "$GENERATOR" "$@"
+}
+
+# says LOG TEXT: whether CMake's LOG has TEXT, however it wrapped the lines.
+says() { grep -qF "$2" <<<"$(tr -s ' \n' '  ' <"$1")"; }
+
+# Skips unless the release toolchain finds musl for this machine.
+need_musl() {
+	configure probe --toolchain "$src/cmake/musl.cmake" -DBUILD_TESTING=OFF >probe.log 2>&1 ||
+		{ cat probe.log; fail "the release toolchain does not configure"; }
+	grep -q '^KUCALC_LIBC:INTERNAL=musl$' probe/CMakeCache.txt ||
+		skip "the release toolchain has no musl here (apt-get install musl-dev, and gcc)"
+	rm -rf probe
+}

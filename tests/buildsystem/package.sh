@@ -1,0 +1,22 @@
+# SPDX-License-Identifier: ISC
+# The .deb that cpack makes of the release layer holds a kucalc that
+# computes, and a man page that renders.
+. "$(dirname "$0")/lib.sh"
+command -v dpkg-deb >/dev/null || skip "no dpkg-deb to pack and unpack a .deb"
+if command -v mandoc >/dev/null; then
+	render=(mandoc -T ascii)
+elif command -v groff >/dev/null; then
+	render=(groff -mandoc -T ascii)
+else
+	skip "neither mandoc nor groff to render the man page"
+fi
+configure release --toolchain "$src/cmake/musl.cmake" -DBUILD_TESTING=OFF \
+	-DKUCALC_RELEASE=ON -DKUCALC_RELEASE_BINARY=ON >release.log 2>&1 ||
+	{ cat release.log; fail "configure failed"; }
+"$CMAKE" --build release >>release.log 2>&1 || { cat release.log; fail "build failed"; }
+(cd release && "$CPACK" -G DEB) >>release.log 2>&1 || { cat release.log; fail "cpack failed"; }
+dpkg-deb -x release/kucalc_*.deb stage
+"$src/packaging/run-binary.sh" stage/usr/bin/kucalc >/dev/null
+zcat stage/usr/share/man/man1/kucalc.1.gz | GROFF_NO_SGR=1 "${render[@]}" | sed 's/.\x08//g' >page.txt
+grep -q '^EXIT STATUS' page.txt || { cat page.txt; fail "the packaged man page does not render"; }
+echo "the .deb's kucalc computes 7 + 5, and its man page renders"
