@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: ISC
-# Prints the README's table of platforms: a row for each target of
+# Prints the table of platforms of doc/platforms.md: a row for each target of
 # cmake/targets.txt, read off the Debian package that the release preset
 # (this machine's target) or the cross preset (any other) built for it.
-# CI compares it with the README. Usage: packaging/platforms.sh
+# CI compares it with the document. Usage: packaging/platforms.sh
 set -euo pipefail
 cd "$(dirname "$0")/.."
 native=$(sed -n 's/^KUCALC_TARGET:STRING=//p' build/release/CMakeCache.txt)

@@ -1,10 +1,10 @@
 #!/usr/bin/env python3
 # SPDX-License-Identifier: ISC
 """Holds the documentation to the program, byte for byte: every `$ kucalc`
-example of the rendered man page with the lines under it, the messages that
-the page's DESCRIPTION quotes, and every row of the README's behaviour table
-that shows a command and its output, running kucalc through EMULATOR if
-given. Exits 77, a skip, where neither mandoc nor groff is there to render
+example of the rendered man page and of the README with the lines under it,
+the messages that the page's DESCRIPTION quotes, and every row of the
+README's behaviour table (between its two doc_test markers) that shows a
+command and its output, running kucalc through EMULATOR if given. Exits 77, a skip, where neither mandoc nor groff is there to render
 the page. Usage: doc_test.py KUCALC SOURCE_DIR [EMULATOR]"""
 import os
 import re
@@ -53,8 +53,13 @@ def man_examples(lines):
 
 
 def readme_rows(readme):
-    """(command, output) for each row of the behaviour table with a command."""
-    table = readme.split("## Behaviour")[1].split("\n## ")[0]
+    """(command, output) for each row of the behaviour table with a command,
+    or None where its markers are not both there."""
+    table = re.search(r"^<!-- doc_test: the behaviour table begins\..*?$(.*)"
+                      r"^<!-- doc_test: the behaviour table ends\.", readme, re.S | re.M)
+    if not table:
+        return None
+    table = table.group(1)
     rows = []
     for cells in (line.split(" | ") for line in table.splitlines() if line.startswith("| ")):
         command = re.fullmatch(r"`(kucalc [^`]*)`", cells[1]) if len(cells) == 3 else None
@@ -83,14 +88,20 @@ def main(kucalc, source, emulator=None):
         print("skipped: neither mandoc nor groff is installed to render the man page")
         return SKIP
     with open(os.path.join(source, "README.md"), encoding="utf-8") as f:
-        rows = readme_rows(f.read())
+        readme = f.read()
+    rows = readme_rows(readme)
+    if rows is None:
+        print("README.md: the behaviour table's doc_test markers are missing")
+        return 1
     examples = man_examples(section(page, "EXAMPLES"))
+    readme_examples = man_examples(readme.splitlines())
     # The two refusals, quoted on lines of their own, division first.
     quoted = [line.strip() + "\n" for line in section(page, "DESCRIPTION") if line.strip().startswith("Stop")]
-    if not rows or not examples or len(quoted) != 2:
-        print(f"found {len(rows)} table rows, {len(examples)} examples, {len(quoted)} messages")
+    if not rows or not examples or not readme_examples or len(quoted) != 2:
+        print(f"found {len(rows)} table rows, {len(examples)} man page and "
+              f"{len(readme_examples)} README examples, {len(quoted)} messages")
         return 1
-    cases = examples + rows + list(zip(["kucalc 5 / 0", "kucalc 5 % 0"], quoted))
+    cases = examples + readme_examples + rows + list(zip(["kucalc 5 / 0", "kucalc 5 % 0"], quoted))
     failed = 0
     with tempfile.TemporaryDirectory() as bin_dir:
         install(kucalc, emulator, bin_dir)
