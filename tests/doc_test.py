@@ -4,7 +4,9 @@
 example of the rendered man page and of the README with the lines under it,
 the messages that the page's DESCRIPTION quotes, and every row of the
 README's behaviour table (between its two doc_test markers) that shows a
-command and its output, running kucalc through EMULATOR if given. Exits 77, a skip, where neither mandoc nor groff is there to render
+command and its output, running kucalc through EMULATOR if given. For
+kucalc.exe, also every `C:\\> kucalc` example of the Windows README, run by
+cmd from a batch file, under EMULATOR (Wine). Exits 77, a skip, where neither mandoc nor groff is there to render
 the page. Usage: doc_test.py KUCALC SOURCE_DIR [EMULATOR]"""
 import os
 import re
@@ -37,13 +39,14 @@ def section(text, name):
     return re.search(rf"^{name}\n(.*?)(?=^\S)", text, re.S | re.M).group(1).splitlines()
 
 
-def man_examples(lines):
-    """[command, output] for each `$ kucalc` line and the lines at its indent below it."""
+def man_examples(lines, prompt="$ "):
+    """[command, output] for each `$ kucalc` line (or another prompt's) and
+    the lines at its indent below it."""
     examples, indent = [], None
     for line in lines:
         text = line.lstrip()
-        if text.startswith("$ kucalc"):
-            examples.append([text[2:], ""])
+        if text.startswith(prompt + "kucalc"):
+            examples.append([text[len(prompt):], ""])
             indent = len(line) - len(text)
         elif text and indent == len(line) - len(text):
             examples[-1][1] += text + "\n"
@@ -82,6 +85,23 @@ def install(kucalc, emulator, bin_dir):
     os.chmod(path, 0o755)
 
 
+def run_cmd_examples(kucalc, source, emulator, bin_dir):
+    """Runs the Windows README's cmd examples; returns (cases, failed)."""
+    with open(os.path.join(source, "packaging", "windows", "README.txt.in"), encoding="utf-8") as f:
+        examples = man_examples(f.read().splitlines(), prompt="C:\\> ")
+    os.symlink(os.path.abspath(kucalc), os.path.join(bin_dir, "kucalc.exe"))
+    failed = 0
+    for command, expected in examples:
+        with open(os.path.join(bin_dir, "example.bat"), "w", encoding="utf-8", newline="\r\n") as f:
+            f.write(f"@echo off\n{command}\n")
+        run = subprocess.run([emulator, "cmd", "/c", "example.bat"], capture_output=True, cwd=bin_dir)
+        if run.stdout != expected.encode() or run.returncode:
+            failed += 1
+            print(f"FAIL cmd {command!r}: documented {expected!r}, printed {run.stdout!r}, "
+                  f"status {run.returncode}")
+    return len(examples), failed
+
+
 def main(kucalc, source, emulator=None):
     page = render(os.path.join(source, "doc", "kucalc.1"))
     if page is None:
@@ -102,7 +122,7 @@ def main(kucalc, source, emulator=None):
               f"{len(readme_examples)} README examples, {len(quoted)} messages")
         return 1
     cases = examples + readme_examples + rows + list(zip(["kucalc 5 / 0", "kucalc 5 % 0"], quoted))
-    failed = 0
+    total, failed = len(cases), 0
     with tempfile.TemporaryDirectory() as bin_dir:
         install(kucalc, emulator, bin_dir)
         env = dict(os.environ, PATH=bin_dir + os.pathsep + os.environ["PATH"])
@@ -112,7 +132,14 @@ def main(kucalc, source, emulator=None):
                 failed += 1
                 print(f"FAIL {command!r}: documented {expected!r}, printed {run.stdout!r}, "
                       f"stderr {run.stderr!r}, status {run.returncode}")
-    print(f"{len(cases) - failed} passed, {failed} failed")
+        if kucalc.endswith(".exe") and emulator is not None:
+            count, cmd_failed = run_cmd_examples(kucalc, source, emulator, bin_dir)
+            if count == 0:
+                print("packaging/windows/README.txt.in: no cmd examples found")
+                return 1
+            total += count
+            failed += cmd_failed
+    print(f"{total - failed} passed, {failed} failed")
     return 1 if failed else 0
 
 

@@ -121,6 +121,9 @@ TEST(e2e, every_single_byte_operator)
 // argument.
 TEST(e2e, longest_operands)
 {
+	if (kucalc_is_windows_program())
+		GTEST_SKIP() << "a Windows command line holds at most 32,767 characters, "
+				"so Windows refuses to start kucalc.exe with these operands";
 	const std::size_t max = 131071;
 	const std::string nines(max, '9');
 	const std::string blanks(max, ' ');
@@ -140,7 +143,7 @@ TEST(e2e, longest_operands)
 
 // A reader that has gone ends kucalc by SIGPIPE at its first byte, as it
 // ends other filters, without a word on standard error; a run with nothing
-// to write still exits 0.
+// to write still exits 0. Windows has no SIGPIPE: there every run exits 0.
 TEST(e2e, broken_pipe_ends_by_sigpipe)
 {
 	const run_case cases[] = {
@@ -153,7 +156,7 @@ TEST(e2e, broken_pipe_ends_by_sigpipe)
 		EXPECT_EQ(o.err, "") << show(c.args);
 		bool by_sigpipe = WIFSIGNALED(o.status) && WTERMSIG(o.status) == SIGPIPE;
 		bool exit_0 = WIFEXITED(o.status) && WEXITSTATUS(o.status) == 0;
-		EXPECT_TRUE(c.out.empty() ? exit_0 : by_sigpipe)
+		EXPECT_TRUE(c.out.empty() || kucalc_is_windows_program() ? exit_0 : by_sigpipe)
 			<< show(c.args) << " wait status " << o.status;
 	}
 }

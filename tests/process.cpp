@@ -119,7 +119,15 @@ std::string kucalc_path()
 
 const char *kucalc_emulator()
 {
-	return *KUCALC_EMULATOR != '\0' ? KUCALC_EMULATOR : nullptr;
+	const char *env = std::getenv("KUCALC_EMULATOR");
+	const char *emulator = env != nullptr ? env : KUCALC_EMULATOR;
+	return *emulator != '\0' ? emulator : nullptr;
+}
+
+bool kucalc_is_windows_program()
+{
+	const std::string path = kucalc_path();
+	return path.size() > 4 && path.compare(path.size() - 4, 4, ".exe") == 0;
 }
 
 outcome run_kucalc(const std::vector<std::string> &args, stdout_to where)

@@ -31,9 +31,12 @@ outcome spawn(const std::string &path, const std::vector<std::string> &argv,
 // The kucalc binary under test: $KUCALC_BIN, or the one built here.
 std::string kucalc_path();
 
-// The emulator that runs kucalc in a cross build, or null where it runs
-// natively.
+// The emulator that runs kucalc: $KUCALC_EMULATOR (Wine, for kucalc.exe),
+// or the cross build's; null where it runs natively.
 const char *kucalc_emulator();
+
+// Whether kucalc is a Windows program (kucalc.exe, under Wine).
+bool kucalc_is_windows_program();
 
 // Runs kucalc with the given arguments after its path as argv[0], through
 // its emulator if it has one.

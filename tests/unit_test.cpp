@@ -5,8 +5,20 @@
 
 #include <gtest/gtest.h>
 #include <unistd.h>
+#ifdef _WIN32
+#include <fcntl.h>
+#include <io.h>
+#endif
 
 namespace {
+
+#ifdef _WIN32
+// The C runtime's pipe, in binary mode as a POSIX pipe is.
+int pipe(int fds[2])
+{
+	return _pipe(fds, 4096, _O_BINARY);
+}
+#endif
 
 // Returns what fd's end of a fresh pipe received from write_to(fd).
 template <class Write> std::string received(Write write_to)
