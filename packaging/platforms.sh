@@ -2,10 +2,12 @@
 # SPDX-License-Identifier: ISC
 # Prints the table of platforms of doc/platforms.md: a row for each target of
 # cmake/targets.txt, read off the Debian package that the release preset
-# (this machine's target) or the cross preset (any other) built for it.
-# CI compares it with the document. Usage: packaging/platforms.sh
+# (this machine's target) or the cross preset (any other) built for it,
+# and one for Windows, read off the windows preset's zip. CI compares it
+# with the document. Usage: packaging/platforms.sh
 set -euo pipefail
 cd "$(dirname "$0")/.."
+thousands() { sed ':a;s/\B[0-9]\{3\}\>/,&/;ta' <<<"$1"; }
 native=$(sed -n 's/^KUCALC_TARGET:STRING=//p' build/release/CMakeCache.txt)
 echo '| architecture | `KUCALC_TARGET` | endianness | plain `char` | libc | release binary | size | tested |'
 echo '|---|---|---|---|---|---|---:|---|'
@@ -29,7 +31,17 @@ while read -r deb gnu qemu; do
 	macros=$("$gnu-g++" -dM -E -x c++ /dev/null)
 	if grep -q __CHAR_UNSIGNED__ <<<"$macros"; then char=unsigned; else char=signed; fi
 	libc=$(sed -n 's/^KUCALC_LIBC:INTERNAL=//p' "$dir/CMakeCache.txt")
-	size=$(wc -c <"$bin" | sed ':a;s/\B[0-9]\{3\}\>/,&/;ta')
+	size=$(thousands "$(wc -c <"$bin")")
 	rm -f "$bin"
 	echo "| $deb | \`$gnu\` | $endian | $char | $libc | $kind | $size | $tested |"
 done < <(cmake/targets.sh deb gnu qemu)
+
+# The zip's kucalc.exe: the DLLs it needs, and its plain char.
+exe=$(mktemp)
+unzip -p build/windows/kucalc-*-win64.zip '*/kucalc.exe' >"$exe"
+dlls=$(x86_64-w64-mingw32-objdump -p "$exe" | sed -n 's/^[[:space:]]*DLL Name: //p' | paste -sd, - | sed 's/,/, /g')
+size=$(thousands "$(wc -c <"$exe")")
+rm -f "$exe"
+macros=$(x86_64-w64-mingw32-g++-posix -dM -E -x c++ /dev/null)
+if grep -q __CHAR_UNSIGNED__ <<<"$macros"; then char=unsigned; else char=signed; fi
+echo "| Windows x86-64 | (the \`windows\` preset) | little | $char | msvcrt | exe needing $dlls | $size | the suite under Wine |"
