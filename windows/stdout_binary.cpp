@@ -10,7 +10,9 @@
 #ifdef __MINGW32__
 // mingw-w64's start-up expands wildcards in the arguments where this is
 // nonzero (its CRT_glob.o); this definition keeps it 0 whatever is linked.
-extern "C" int _dowildcard = 0; // NOLINT(bugprone-reserved-identifier)
+extern "C" {
+int _dowildcard = 0; // NOLINT(bugprone-reserved-identifier)
+}
 #endif
 
 namespace {
