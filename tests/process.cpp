@@ -136,7 +136,14 @@ outcome run_kucalc(const std::vector<std::string> &args, stdout_to where)
 	if (kucalc_emulator() != nullptr)
 		argv.insert(argv.begin(), kucalc_emulator());
 	argv.insert(argv.end(), args.begin(), args.end());
-	return spawn(argv[0], argv, where);
+	outcome o = spawn(argv[0], argv, where);
+	// Wine now and then fails to start a program (a few times in a
+	// thousand starts here), which leaves status 1 and nothing written.
+	// kucalc itself never exits 1, so one more start tells the two apart.
+	if (kucalc_is_windows_program() && o.out.empty() && o.err.empty() && WIFEXITED(o.status) &&
+	    WEXITSTATUS(o.status) == 1)
+		o = spawn(argv[0], argv, where);
+	return o;
 }
 
 std::string show(const std::vector<std::string> &args)
