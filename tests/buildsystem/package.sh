@@ -2,7 +2,9 @@
 # The .deb that cpack makes of the release layer holds a kucalc that
 # computes, and a man page that renders.
 . "$(dirname "$0")/lib.sh"
-command -v dpkg-deb >/dev/null || skip "no dpkg-deb to pack and unpack a .deb"
+for tool in dpkg-deb dpkg-shlibdeps file; do
+	command -v "$tool" >/dev/null || skip "no $tool, which cpack needs to make a .deb"
+done
 if command -v mandoc >/dev/null; then
 	render=(mandoc -T ascii)
 elif command -v groff >/dev/null; then
