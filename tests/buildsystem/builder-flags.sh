@@ -3,7 +3,7 @@
 # none of them: the binary stays a hardened static PIE.
 . "$(dirname "$0")/lib.sh"
 need_musl
-configure cache --toolchain "$src/cmake/musl.cmake" -DBUILD_TESTING=OFF \
+configure cache "$musl_toolchain" -DBUILD_TESTING=OFF \
 	-DKUCALC_RELEASE=ON -DKUCALC_RELEASE_BINARY=ON -DCMAKE_BUILD_TYPE=Release \
 	-DCMAKE_CXX_FLAGS=-O2 -DCMAKE_EXE_LINKER_FLAGS=-Wl,-O1 >cache.log 2>&1 ||
 	{ cat cache.log; fail "configure failed"; }

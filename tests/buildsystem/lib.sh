@@ -11,6 +11,9 @@ rm -rf scratch
 mkdir scratch
 cd scratch
 
+# The release toolchain, as CMake 3.18 takes it (it has no --toolchain).
+musl_toolchain=-DCMAKE_TOOLCHAIN_FILE=$src/cmake/musl.cmake
+
 fail() { echo "FAIL: $*" >&2; exit 1; }
 skip() { echo "skipped: $*"; exit 77; }
 
@@ -26,7 +29,7 @@ says() { grep -qF "$2" <<<"$(tr -s ' \n' '  ' <"$1")"; }
 
 # Skips unless the release toolchain finds musl for this machine.
 need_musl() {
-	configure probe --toolchain "$src/cmake/musl.cmake" -DBUILD_TESTING=OFF >probe.log 2>&1 ||
+	configure probe "$musl_toolchain" -DBUILD_TESTING=OFF >probe.log 2>&1 ||
 		{ cat probe.log; fail "the release toolchain does not configure"; }
 	grep -q '^KUCALC_LIBC:INTERNAL=musl$' probe/CMakeCache.txt ||
 		skip "the release toolchain has no musl here (apt-get install musl-dev, and gcc)"

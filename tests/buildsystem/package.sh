@@ -12,7 +12,7 @@ elif command -v groff >/dev/null; then
 else
 	skip "neither mandoc nor groff to render the man page"
 fi
-configure release --toolchain "$src/cmake/musl.cmake" -DBUILD_TESTING=OFF \
+configure release "$musl_toolchain" -DBUILD_TESTING=OFF \
 	-DKUCALC_RELEASE=ON -DKUCALC_RELEASE_BINARY=ON >release.log 2>&1 ||
 	{ cat release.log; fail "configure failed"; }
 "$CMAKE" --build release >>release.log 2>&1 || { cat release.log; fail "build failed"; }

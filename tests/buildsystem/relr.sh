@@ -10,7 +10,7 @@ export LDFLAGS=-Wl,-z,pack-relative-relocs
 # refused LOG: whether the log tells of the refusal, and why.
 refused() { says "$1" 'pack-relative-relocs asks for RELR'; }
 
-if configure release --toolchain "$src/cmake/musl.cmake" -DBUILD_TESTING=OFF -DCMAKE_BUILD_TYPE=Release \
+if configure release "$musl_toolchain" -DBUILD_TESTING=OFF -DCMAKE_BUILD_TYPE=Release \
 	-DKUCALC_RELEASE=ON -DKUCALC_RELEASE_BINARY=ON >release.log 2>&1; then
 	"$CMAKE" --build release >>release.log 2>&1 || { cat release.log; fail "release: build failed"; }
 	"$src/packaging/run-binary.sh" release/kucalc >/dev/null

@@ -3,7 +3,7 @@
 # rather than silently stay an ordinary binary.
 . "$(dirname "$0")/lib.sh"
 need_musl
-configure stale --toolchain "$src/cmake/musl.cmake" -DBUILD_TESTING=OFF \
+configure stale "$musl_toolchain" -DBUILD_TESTING=OFF \
 	-DKUCALC_MUSL_ROOT=/nonexistent >first.log 2>&1 || { cat first.log; fail "configure failed"; }
 says first.log 'musl not found' || { cat first.log; fail "no word that musl was not found"; }
 ! "$CMAKE" -S "$src" -B stale -DKUCALC_MUSL_ROOT=/usr >second.log 2>&1 ||
