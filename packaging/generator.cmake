@@ -1,5 +1,11 @@
 # SPDX-License-Identifier: ISC
-# Read by cpack for each generator: what differs between DEB and RPM.
+# Read by cpack for each generator. Every package carries the time of
+# its sources (CPACK_KUCALC_EPOCH, set at configure time), not the time
+# it is made: the file times of the zip and the tarballs, the RPM's build
+# time.
+if(CPACK_KUCALC_EPOCH)
+  set(ENV{SOURCE_DATE_EPOCH} ${CPACK_KUCALC_EPOCH})
+endif()
 
 # The Debian package takes the program and the Debian component (its
 # copyright, changelog and lintian overrides) and leaves out LICENSE, which

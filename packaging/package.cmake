@@ -61,7 +61,6 @@ if(kucalc_release_libc MATCHES "^(musl|glibc)$")
 endif()
 string(STRIP "${description}" CPACK_PACKAGE_DESCRIPTION)
 set(CPACK_STRIP_FILES ON)
-set(CPACK_PROJECT_CONFIG_FILE ${PROJECT_SOURCE_DIR}/packaging/generator.cmake)
 
 # A cross build packs for the architecture it builds for.
 if(kucalc_known)
