@@ -38,7 +38,7 @@ done < <(cmake/targets.sh deb gnu qemu)
 
 # The zip's kucalc.exe: the DLLs it needs, and its plain char.
 exe=$(mktemp)
-unzip -p build/windows/kucalc-*-win64.zip '*/kucalc.exe' >"$exe"
+unzip -p build/windows/kucalc-*-win64.zip kucalc.exe >"$exe"
 dlls=$(x86_64-w64-mingw32-objdump -p "$exe" | sed -n 's/^[[:space:]]*DLL Name: //p' | paste -sd, - | sed 's/,/, /g')
 size=$(thousands "$(wc -c <"$exe")")
 rm -f "$exe"
