@@ -79,7 +79,9 @@ set(kucalc_static_cxxflags "-nostdinc++ -fPIE -fstack-protector-strong")
 if(libc STREQUAL musl)
   set(specs ${CMAKE_BINARY_DIR}/musl-static-pie.specs)
   configure_file(${CMAKE_CURRENT_LIST_DIR}/musl-static-pie.specs.in ${specs} @ONLY)
-  string(APPEND kucalc_static_cxxflags " -specs=${specs}")
+  # Quoted for the shell that runs the rules: the build folder's path may
+  # hold a blank.
+  string(APPEND kucalc_static_cxxflags " \"-specs=${specs}\"")
 endif()
 # Code and read-only data share one segment (noseparate-code): two mappings
 # fewer for the kernel to make at each start, which is most of the cost
