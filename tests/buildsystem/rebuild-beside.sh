@@ -3,11 +3,13 @@
 # goes into it changes: a header, or the project's compile options.
 . "$(dirname "$0")/lib.sh"
 need_musl
-# A copy of the sources, to change.
+# A copy of the sources, to change: the files git tracks, as they are in
+# the work tree, and none of the build folders in it, whatever their names.
+git -C "$src" rev-parse --git-dir >/dev/null 2>&1 || skip "not a git checkout: no list of the sources to copy"
 mkdir copy
-(cd "$src" && tar -cf - --exclude=./build --exclude=./.git .) | tar -xf - -C copy
+git -C "$src" ls-files -z | (cd "$src" && tar --null -T - -cf -) | tar -xf - -C copy
 src=$PWD/copy
-configure build -DKUCALC_RELEASE=ON -DBUILD_TESTING=OFF >build.log 2>&1 ||
+configure build -DKUCALC_RELEASE_BESIDE=ON -DBUILD_TESTING=OFF >build.log 2>&1 ||
 	{ cat build.log; fail "configure failed"; }
 "$CMAKE" --build build >>build.log 2>&1 || { cat build.log; fail "build failed"; }
 bin=build/release/kucalc
