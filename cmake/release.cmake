@@ -1,17 +1,13 @@
 # SPDX-License-Identifier: ISC
-# The release layer, which the presets switch on (KUCALC_RELEASE): the
-# build installs and packs the release binary, the static PIE of
-# cmake/musl.cmake, for its target, and the tests of the whole binary run
-# against that binary too. A build configured with KUCALC_RELEASE_BINARY
-# (the release preset, and the build beside) is the release binary itself;
-# any other builds it beside, for KUCALC_TARGET or else the target of its
-# own compiler.
+# The release layer. The release binary is what cmake/musl.cmake builds: a
+# static PIE for its target. A build made with that toolchain (the release
+# preset) is the release binary, and installs and packs itself. Any other
+# build makes it beside itself where asked (KUCALC_RELEASE_BESIDE: the
+# debug and cross presets), in its folder release/, for KUCALC_TARGET or
+# else the target of its own compiler; it then installs and packs that
+# binary, and runs the tests of the whole binary against it too.
 include(${CMAKE_CURRENT_LIST_DIR}/target.cmake)
-if(KUCALC_RELEASE_BINARY)
-  if(NOT DEFINED CACHE{KUCALC_LIBC})
-    message(FATAL_ERROR "KUCALC_RELEASE_BINARY is a build made with the release "
-      "toolchain: configure with --toolchain cmake/musl.cmake, or without it.")
-  endif()
+if(DEFINED CACHE{KUCALC_LIBC})
   kucalc_target("${KUCALC_TARGET}")
   set(kucalc_release_libc ${KUCALC_LIBC})
   # The builder's flags (CXXFLAGS, LDFLAGS, the cache) reach this link too.
@@ -62,6 +58,16 @@ else()
     # build may no longer set them (debhelper adds CPPFLAGS to CXXFLAGS only
     # for the configure step). An optimisation level among them holds over
     # the Release build's own.
+    foreach(var IN ITEMS CXXFLAGS LDFLAGS)
+      set(${var} "")
+      if(DEFINED ENV{${var}})
+        set(${var} "$ENV{${var}}")
+      endif()
+    endforeach()
+    set(builder_flags "-DCMAKE_CXX_FLAGS=${CXXFLAGS}" "-DCMAKE_EXE_LINKER_FLAGS=${LDFLAGS}")
+    if(CXXFLAGS MATCHES "(^| )-O")
+      list(APPEND builder_flags -DCMAKE_CXX_FLAGS_RELEASE=-DNDEBUG)
+    endif()
     include(ExternalProject)
     set(kucalc_release_dir ${PROJECT_BINARY_DIR}/release)
     set(kucalc_release_bin ${kucalc_release_dir}/kucalc)
@@ -75,8 +81,6 @@ else()
         -DKUCALC_MUSL_ROOT=${KUCALC_MUSL_ROOT}
         -DCMAKE_BUILD_TYPE=Release
         -DBUILD_TESTING=OFF
-        -DKUCALC_RELEASE=ON
-        -DKUCALC_RELEASE_BINARY=ON
         -DKUCALC_WERROR=${KUCALC_WERROR}
         ${builder_flags}
       BUILD_ALWAYS ON
@@ -96,3 +100,13 @@ else()
   install(TARGETS kucalc RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR} COMPONENT kucalc)
 endif()
 include(${PROJECT_SOURCE_DIR}/packaging/package.cmake)
+
+# What the scripts around the build need to know of it, for the shell.
+if(DEFINED CACHE{KUCALC_LIBC})
+  file(CONFIGURE OUTPUT kucalc-build.sh CONTENT [[
+# What packaging/ and CI's scripts need of this build, made by CMake.
+KUCALC_VERSION='@PROJECT_VERSION@'
+KUCALC_TARGET='@kucalc_gnu@'
+KUCALC_LIBC='@KUCALC_LIBC@'
+]] @ONLY)
+endif()

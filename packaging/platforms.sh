@@ -8,7 +8,8 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 thousands() { sed ':a;s/\B[0-9]\{3\}\>/,&/;ta' <<<"$1"; }
-native=$(sed -n 's/^KUCALC_TARGET:STRING=//p' build/release/CMakeCache.txt)
+. build/release/kucalc-build.sh
+native=$KUCALC_TARGET
 echo '| architecture | `KUCALC_TARGET` | endianness | plain `char` | libc | release binary | size | tested |'
 echo '|---|---|---|---|---|---|---:|---|'
 while read -r deb gnu qemu; do
@@ -30,7 +31,7 @@ while read -r deb gnu qemu; do
 	# grep -q ends at its first match: a pipe from g++ would break, and fail.
 	macros=$("$gnu-g++" -dM -E -x c++ /dev/null)
 	if grep -q __CHAR_UNSIGNED__ <<<"$macros"; then char=unsigned; else char=signed; fi
-	libc=$(sed -n 's/^KUCALC_LIBC:INTERNAL=//p' "$dir/CMakeCache.txt")
+	libc=$(. "$dir/kucalc-build.sh" && echo "$KUCALC_LIBC")
 	size=$(thousands "$(wc -c <"$bin")")
 	rm -f "$bin"
 	echo "| $deb | \`$gnu\` | $endian | $char | $libc | $kind | $size | $tested |"

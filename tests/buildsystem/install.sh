@@ -5,7 +5,7 @@
 for build in plain release; do
 	case $build in
 	plain) args=() ;;
-	release) args=("$musl_toolchain" -DKUCALC_RELEASE=ON -DKUCALC_RELEASE_BINARY=ON) ;;
+	release) args=("$musl_toolchain") ;;
 	esac
 	configure "$build" -DBUILD_TESTING=OFF "${args[@]}" >"$build.log" 2>&1 ||
 		{ cat "$build.log"; fail "$build: configure failed"; }

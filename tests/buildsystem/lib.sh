@@ -31,7 +31,8 @@ says() { grep -qF "$2" <<<"$(tr -s ' \n' '  ' <"$1")"; }
 need_musl() {
 	configure probe "$musl_toolchain" -DBUILD_TESTING=OFF >probe.log 2>&1 ||
 		{ cat probe.log; fail "the release toolchain does not configure"; }
-	grep -q '^KUCALC_LIBC:INTERNAL=musl$' probe/CMakeCache.txt ||
+	. probe/kucalc-build.sh
+	[ "$KUCALC_LIBC" = musl ] ||
 		skip "the release toolchain has no musl here (apt-get install musl-dev, and gcc)"
 	rm -rf probe
 }

@@ -13,7 +13,7 @@ else
 	skip "neither mandoc nor groff to render the man page"
 fi
 configure release "$musl_toolchain" -DBUILD_TESTING=OFF \
-	-DKUCALC_RELEASE=ON -DKUCALC_RELEASE_BINARY=ON >release.log 2>&1 ||
+	>release.log 2>&1 ||
 	{ cat release.log; fail "configure failed"; }
 "$CMAKE" --build release >>release.log 2>&1 || { cat release.log; fail "build failed"; }
 (cd release && "$CPACK" -G DEB) >>release.log 2>&1 || { cat release.log; fail "cpack failed"; }

@@ -11,7 +11,7 @@ export LDFLAGS=-Wl,-z,pack-relative-relocs
 refused() { says "$1" 'pack-relative-relocs asks for RELR'; }
 
 if configure release "$musl_toolchain" -DBUILD_TESTING=OFF -DCMAKE_BUILD_TYPE=Release \
-	-DKUCALC_RELEASE=ON -DKUCALC_RELEASE_BINARY=ON >release.log 2>&1; then
+	>release.log 2>&1; then
 	"$CMAKE" --build release >>release.log 2>&1 || { cat release.log; fail "release: build failed"; }
 	"$src/packaging/run-binary.sh" release/kucalc >/dev/null
 	echo "release: RELR taken, and the binary computes 7 + 5"
@@ -20,7 +20,7 @@ else
 	echo "release: RELR refused at configure time"
 fi
 
-configure beside -DKUCALC_RELEASE=ON -DBUILD_TESTING=OFF >beside.log 2>&1 ||
+configure beside -DKUCALC_RELEASE_BESIDE=ON -DBUILD_TESTING=OFF >beside.log 2>&1 ||
 	{ cat beside.log; fail "beside: configure failed"; }
 if "$CMAKE" --build beside >>beside.log 2>&1; then
 	"$src/packaging/run-binary.sh" beside/release/kucalc >/dev/null
