@@ -28,10 +28,12 @@ endif()
 set(CPACK_PACKAGE_NAME kucalc)
 set(CPACK_PACKAGE_VENDOR "the kucalc authors")
 set(CPACK_SYSTEM_NAME win64)
-set(CPACK_GENERATOR ZIP)
-# No folder inside the zip: Explorer's Extract All makes one already,
-# named after the zip, and a second inside it would hide kucalc.exe.
-set(CPACK_INCLUDE_TOPLEVEL_DIRECTORY OFF)
+# The zip, by packaging/windows/zip.cmake. It holds no folder: Explorer's
+# Extract All makes one already, named after the zip, and a second inside
+# it would hide kucalc.exe.
+set(CPACK_GENERATOR External)
+set(CPACK_EXTERNAL_ENABLE_STAGING ON)
+set(CPACK_EXTERNAL_PACKAGE_SCRIPT ${PROJECT_SOURCE_DIR}/packaging/windows/zip.cmake)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_SOURCE_GENERATOR "")
 include(CPack)

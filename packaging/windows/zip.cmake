@@ -1,0 +1,16 @@
+# SPDX-License-Identifier: ISC
+# Packs kucalc-VERSION-win64.zip for cpack's External generator, from the
+# files the install staged, by name: cpack's own ZIP takes them in the
+# order the file system lists them, which differs from one to another.
+# The entries' times are SOURCE_DATE_EPOCH's (packaging/generator.cmake),
+# in UTC: a zip's times are local times.
+file(GLOB files RELATIVE "${CPACK_TEMPORARY_DIRECTORY}" "${CPACK_TEMPORARY_DIRECTORY}/*")
+list(SORT files)
+set(zip "${CPACK_TOPLEVEL_DIRECTORY}/${CPACK_PACKAGE_FILE_NAME}.zip")
+execute_process(COMMAND "${CMAKE_COMMAND}" -E env TZ=UTC
+    "${CMAKE_COMMAND}" -E tar cf "${zip}" --format=zip -- ${files}
+  WORKING_DIRECTORY "${CPACK_TEMPORARY_DIRECTORY}" RESULT_VARIABLE failed)
+if(failed)
+  message(FATAL_ERROR "cannot pack ${zip}")
+endif()
+set(CPACK_EXTERNAL_BUILT_PACKAGES "${zip}")
