@@ -1,30 +1,27 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: ISC
-# Builds the release artifacts of a configure preset (default: release) in
-# its build folder: the binary, the .deb, the .rpm and, in a git checkout,
-# kucalc-VERSION.tar.xz of the files git tracks. The same commit gives the
-# same bytes, whatever the folder, the time or the builder's umask.
-# Usage: packaging/package.sh [PRESET]
+# Builds the release artifacts of the commit checked out, in build/release:
+# the binary, the .deb, the .rpm and kucalc-VERSION.tar.xz of the files git
+# tracks. Every artifact is made from the commit, so a tree whose tracked
+# files differ from it is refused: the tarball would not hold the sources
+# of the binary beside it.
+# Usage: packaging/package.sh
 set -euo pipefail
 cd "$(dirname "$0")/.."
-preset=${1:-release}
-out=build/$preset
+out=build/release
 
-umask 022
-export LC_ALL=C TZ=UTC
-if [ -z "${SOURCE_DATE_EPOCH:-}" ]; then
-	SOURCE_DATE_EPOCH=$(git log -1 --format=%ct 2>/dev/null) ||
-		{ echo "package: set SOURCE_DATE_EPOCH outside a git checkout" >&2; exit 1; }
-	export SOURCE_DATE_EPOCH
+changed=$(git status --porcelain --untracked-files=no) ||
+	{ echo "package: not a git checkout: a release is made from a commit" >&2; exit 1; }
+if [ -n "$changed" ]; then
+	printf 'package: the tree differs from the commit; commit or stash first:\n%s\n' "$changed" >&2
+	exit 1
 fi
-
-cmake --workflow --preset "$preset" >/dev/null
+# cpack's ar gives the .deb's members the modes of the umask.
+umask 022
+cmake --workflow --preset release >/dev/null
 (cd "$out" && cpack -G DEB && cpack -G RPM) >"$out/cpack.log" 2>&1 ||
 	{ cat "$out/cpack.log" >&2; exit 1; }
-
-if git rev-parse --git-dir >/dev/null 2>&1; then
-	version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$out/CMakeCache.txt")
-	git archive --format=tar --prefix="kucalc-$version/" HEAD |
-		xz -9 -T1 >"$out/kucalc-$version.tar.xz"
-fi
-ls "$out"/kucalc*.deb "$out"/kucalc*.rpm "$out"/kucalc*.tar.xz 2>/dev/null
+. "$out/kucalc-build.sh"
+git archive --format=tar --prefix="kucalc-$KUCALC_VERSION/" HEAD |
+	xz -9 -T1 >"$out/kucalc-$KUCALC_VERSION.tar.xz"
+ls "$out"/kucalc*.deb "$out"/kucalc*.rpm "$out"/kucalc*.tar.xz
