@@ -34,21 +34,30 @@ endfunction()
 # where Debian's musl-dev for it is under KUCALC_MUSL_ROOT (default /usr),
 # with musl_lib and musl_include, else glibc. It reads the table as
 # cmake/targets.sh does: a # starts a comment, blank lines do not count,
-# and the first row names the columns.
+# the first row names the columns, and a row with another number of
+# fields stops the configure step, naming its line.
 function(kucalc_target triple)
   kucalc_gnu_of("${triple}" gnu)
   file(STRINGS ${CMAKE_CURRENT_FUNCTION_LIST_DIR}/targets.txt lines)
   set(kucalc_known FALSE PARENT_SCOPE)
   set(kucalc_gnu "" PARENT_SCOPE)
   set(names "")
+  set(number 0)
   foreach(line IN LISTS lines)
+    math(EXPR number "${number} + 1")
     string(REGEX REPLACE "#.*" "" line "${line}")
     string(REGEX MATCHALL "[^ \t]+" fields "${line}")
     if(NOT fields)
       continue()
     elseif(NOT names)
       set(names ${fields})
+      list(LENGTH names columns)
       continue()
+    endif()
+    list(LENGTH fields count)
+    if(NOT count EQUAL columns)
+      message(FATAL_ERROR "cmake/targets.txt:${number}: ${count} fields, "
+        "where the first row names ${columns}")
     endif()
     foreach(name field IN ZIP_LISTS names fields)
       set(row_${name} ${field})

@@ -2,7 +2,8 @@
 # SPDX-License-Identifier: ISC
 # Reads cmake/targets.txt for the shell: prints the named columns of each
 # row, in the order named, separated by a space. A # starts a comment,
-# blank lines are skipped, and the first row left names the columns, as in
+# blank lines are skipped, the first row left names the columns, and a row
+# with another number of fields fails, naming its line, as in
 # cmake/target.cmake. -w COLUMN=VALUE keeps only the rows where COLUMN is
 # VALUE, and may be given more than once.
 # Usage: cmake/targets.sh [-w COLUMN=VALUE]... COLUMN...
@@ -35,7 +36,13 @@ NF == 0 { next }
 		value[i] = substr(pairs[i], length(pair[1]) + 2)
 	}
 	named = 1
+	columns = NF
 	next
+}
+NF != columns {
+	print "cmake/targets.txt:" NR ": " NF " fields, where the first row names " columns > "/dev/stderr"
+	failed = 1
+	exit 2
 }
 {
 	for (i = 1; i <= conditions; i++)

@@ -10,6 +10,7 @@ cd "$(dirname "$0")/.."
 thousands() { sed ':a;s/\B[0-9]\{3\}\>/,&/;ta' <<<"$1"; }
 . build/release/kucalc-build.sh
 native=$KUCALC_TARGET
+rows=$(cmake/targets.sh deb gnu qemu)
 echo '| architecture | `KUCALC_TARGET` | endianness | plain `char` | libc | release binary | size | tested |'
 echo '|---|---|---|---|---|---|---:|---|'
 while read -r deb gnu qemu; do
@@ -35,7 +36,7 @@ while read -r deb gnu qemu; do
 	size=$(thousands "$(wc -c <"$bin")")
 	rm -f "$bin"
 	echo "| $deb | \`$gnu\` | $endian | $char | $libc | $kind | $size | $tested |"
-done < <(cmake/targets.sh deb gnu qemu)
+done <<<"$rows"
 
 # The zip's kucalc.exe: the DLLs it needs, and its plain char.
 exe=$(mktemp)

@@ -16,6 +16,7 @@ class=$(sed -n 's/ *Class: *//p' <<<"$header")
 machine=$(sed -n 's/ *Machine: *//p' <<<"$header")
 # The row whose ELF class and machine the binary has: ARCH's, or the first.
 row=''
+rows=$("$(dirname "$0")/../cmake/targets.sh" deb gnu qemu elf)
 while read -r deb gnu qemu elf; do
 	[ -z "$arch" ] || [ "$deb" = "$arch" ] || continue
 	if [ "$class" = "${elf%%:*}" ] && [[ $machine == *"${elf#*:}"* ]]; then
@@ -23,7 +24,7 @@ while read -r deb gnu qemu elf; do
 		break
 	fi
 	[ -z "$arch" ] || fail "is $class $machine, not $arch ($elf)"
-done < <("$(dirname "$0")/../cmake/targets.sh" deb gnu qemu elf)
+done <<<"$rows"
 [ -n "$row" ] || [ -z "$arch" ] || fail "cmake/targets.txt has no row for $arch"
 
 run=("$bin")
