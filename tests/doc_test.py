@@ -8,7 +8,9 @@ command and its output, running kucalc through EMULATOR if given. For
 kucalc.exe, also every `C:\\> ` example of the Windows README, typed at
 the prompt of cmd under EMULATOR (Wine), and the batch files it shows.
 Exits 77, a skip, where neither mandoc nor groff is there to render the
-page. Usage: doc_test.py KUCALC SOURCE_DIR [EMULATOR]"""
+page. It is the one place that picks the renderer: `--render PAGE` prints
+a page as these tests read it, or exits 77 without a renderer.
+Usage: doc_test.py KUCALC SOURCE_DIR [EMULATOR] | doc_test.py --render PAGE"""
 import os
 import re
 import shutil
@@ -184,4 +186,8 @@ def main(kucalc, source, emulator=None):
 
 
 if __name__ == "__main__":
+    if sys.argv[1:2] == ["--render"]:
+        text = render(sys.argv[2])
+        print(text if text is not None else "neither mandoc nor groff is installed", end="")
+        sys.exit(0 if text is not None else SKIP)
     sys.exit(main(*sys.argv[1:]))
