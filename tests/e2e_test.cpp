@@ -127,21 +127,21 @@ TEST(e2e, every_single_byte_operator)
 TEST(e2e, lookalike_characters_are_not_ascii)
 {
 	expect_runs({
-		{{"\uff11", "\uff0b", "\uff11"}, "0\n"},      // fullwidth 1 + 1
-		{{"2", "\uff0a", "3"}, "0\n"},                  // fullwidth *
-		{{"\uff11\uff12", "+", "1"}, "1\n"},           // fullwidth 12
-		{{"\u22125", "+", "3"}, "3\n"},                 // minus sign
-		{{"\u20135", "+", "3"}, "3\n"},                 // en dash
+		{{"\uff11", "\uff0b", "\uff11"}, "0\n"}, // fullwidth 1 + 1
+		{{"2", "\uff0a", "3"}, "0\n"},           // fullwidth *
+		{{"\uff11\uff12", "+", "1"}, "1\n"},     // fullwidth 12
+		{{"\u22125", "+", "3"}, "3\n"},          // minus sign
+		{{"\u20135", "+", "3"}, "3\n"},          // en dash
 		{{"7", "\u2212", "2"}, "0\n"},
-		{{"8", "\u2215", "2"}, "0\n"},                  // division slash
-		{{"8", "\u2044", "2"}, "0\n"},                  // fraction slash
-		{{"8", "\u00f7", "2"}, "0\n"},                  // division sign
-		{{"6", "\u00d7", "7"}, "0\n"},                  // multiplication sign
-		{{"\u00a012", "+", "3"}, "3\n"},                // no-break space
-		{{"\u300012", "+", "3"}, "3\n"},                // ideographic space
-		{{"\u00b2", "+", "1"}, "1\n"},                  // superscript 2
+		{{"8", "\u2215", "2"}, "0\n"},   // division slash
+		{{"8", "\u2044", "2"}, "0\n"},   // fraction slash
+		{{"8", "\u00f7", "2"}, "0\n"},   // division sign
+		{{"6", "\u00d7", "7"}, "0\n"},   // multiplication sign
+		{{"\u00a012", "+", "3"}, "3\n"}, // no-break space
+		{{"\u300012", "+", "3"}, "3\n"}, // ideographic space
+		{{"\u00b2", "+", "1"}, "1\n"},   // superscript 2
 		{{"1\u00b2", "+", "1"}, "2\n"},
-		{{"5", "\u066a", "3"}, "0\n"},                  // Arabic percent sign
+		{{"5", "\u066a", "3"}, "0\n"}, // Arabic percent sign
 	});
 }
 

@@ -151,9 +151,9 @@ outcome run_kucalc(const std::vector<std::string> &args, stdout_to where)
 			return spawn(argv[0], argv, where);
 		if (retries == retry_budget + 1)
 			ADD_FAILURE() << "kucalc.exe exited 1 with no output " << retries
-			              << " times in this test: Wine's failures to start a program "
-			                 "do not explain more than "
-			              << retry_budget;
+				      << " times in this test: Wine's failures to start a program "
+					 "do not explain more than "
+				      << retry_budget;
 	}
 	return o;
 }
