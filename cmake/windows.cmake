@@ -13,7 +13,7 @@ set_property(SOURCE ${PROJECT_BINARY_DIR}/kucalc.rc APPEND PROPERTY
 target_sources(kucalc PRIVATE windows/stdout_binary.cpp ${PROJECT_BINARY_DIR}/kucalc.rc)
 install(TARGETS kucalc RUNTIME DESTINATION . COMPONENT kucalc)
 
-configure_file(packaging/windows/README.txt.in README.txt @ONLY NEWLINE_STYLE CRLF)
+configure_file(doc/README-windows.txt.in README.txt @ONLY NEWLINE_STYLE CRLF)
 configure_file(LICENSE LICENSE.txt @ONLY NEWLINE_STYLE CRLF)
 install(FILES ${PROJECT_BINARY_DIR}/README.txt ${PROJECT_BINARY_DIR}/LICENSE.txt
   DESTINATION . COMPONENT kucalc)

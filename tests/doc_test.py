@@ -115,7 +115,7 @@ def run_cmd_examples(kucalc, source, emulator, bin_dir):
     """Runs the Windows README's examples in Wine's cmd, each typed at its
     prompt; `C:\\> type NAME.bat` and the lines under it make a batch file
     that a later example runs. Returns (cases, failed)."""
-    with open(os.path.join(source, "packaging", "windows", "README.txt.in"), encoding="utf-8") as f:
+    with open(os.path.join(source, "doc", "README-windows.txt.in"), encoding="utf-8") as f:
         examples = man_examples(f.read().splitlines(), prompt="C:\\> ")
     os.symlink(os.path.abspath(kucalc), os.path.join(bin_dir, "kucalc.exe"))
     failed, count = 0, 0
@@ -173,7 +173,7 @@ def main(kucalc, source, emulator=None):
         if kucalc.endswith(".exe") and emulator is not None:
             count, cmd_failed = run_cmd_examples(kucalc, source, emulator, bin_dir)
             if count == 0:
-                print("packaging/windows/README.txt.in: no cmd examples found")
+                print("doc/README-windows.txt.in: no cmd examples found")
                 return 1
             total += count
             failed += cmd_failed
