@@ -1,11 +1,11 @@
 #!/bin/sh
 # SPDX-License-Identifier: ISC
-# Reads cmake/targets.txt for the shell: prints the named columns of each
-# row, in the order named, separated by a space. A # starts a comment,
-# blank lines are skipped, the first row left names the columns, and a row
-# with another number of fields fails, naming its line, as in
-# cmake/target.cmake. -w COLUMN=VALUE keeps only the rows where COLUMN is
-# VALUE, and may be given more than once.
+# The one reader of cmake/targets.txt, for the shell and for CMake: prints
+# the named columns of each row, in the order named, separated by a space.
+# A # starts a comment, blank lines are skipped, the first row left names
+# the columns, and a row with another number of fields fails, naming its
+# line. -w COLUMN=VALUE keeps only the rows where COLUMN is VALUE, and may
+# be given more than once.
 # Usage: cmake/targets.sh [-w COLUMN=VALUE]... COLUMN...
 set -eu
 where=''
