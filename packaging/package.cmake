@@ -26,11 +26,11 @@ set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS
   packaging/static-musl.copyright packaging/static-glibc.copyright
   packaging/gcc-runtime.copyright)
 file(READ packaging/debian/copyright text)
-if(kucalc_release_libc MATCHES "^(musl|glibc)$")
-  file(READ packaging/static-${kucalc_release_libc}.copyright binary)
+if(KUCALC_LIBC MATCHES "^(musl|glibc)$")
+  file(READ packaging/static-${KUCALC_LIBC}.copyright binary)
   file(READ packaging/gcc-runtime.copyright runtime)
   string(APPEND text "\n${binary}\n${runtime}")
-  install(FILES packaging/static-${kucalc_release_libc}.lintian-overrides RENAME kucalc
+  install(FILES packaging/static-${KUCALC_LIBC}.lintian-overrides RENAME kucalc
     DESTINATION ${CMAKE_INSTALL_DATADIR}/lintian/overrides COMPONENT debian EXCLUDE_FROM_ALL)
 endif()
 file(WRITE ${copyright} "${text}")
@@ -56,8 +56,8 @@ is little more than process start-up and one write(2) per byte of output.]])
 set(static_glibc [[
 The binary is linked statically against glibc, for a target without
 musl: it needs no library at run time, and writes one byte per write(2).]])
-if(kucalc_release_libc MATCHES "^(musl|glibc)$")
-  string(APPEND description "\n${static_${kucalc_release_libc}}")
+if(KUCALC_LIBC MATCHES "^(musl|glibc)$")
+  string(APPEND description "\n${static_${KUCALC_LIBC}}")
 endif()
 string(STRIP "${description}" CPACK_PACKAGE_DESCRIPTION)
 set(CPACK_STRIP_FILES ON)
