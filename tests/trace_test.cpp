@@ -217,8 +217,8 @@ TEST(static_syscalls, start_writes_and_exit_only)
 	std::vector<std::string> start;
 	if (kucalc_emulator() == nullptr)
 		start.emplace_back("execve");
-	std::istringstream calls(start_calls);
-	for (std::string call; std::getline(calls, call, ',');)
+	std::istringstream listed(start_calls);
+	for (std::string call; std::getline(listed, call, ',');)
 		start.push_back(call);
 	for (const auto &r : runs) {
 		std::vector<std::string> expected = start;
