@@ -1,16 +1,11 @@
 # SPDX-License-Identifier: ISC
-# Toolchain for the release binary: a static PIE against musl, with no C++
-# runtime, hardened (stack protector, RELRO and BIND_NOW, no executable
-# stack), so that a run is little more than execve, the writes and
-# exit_group.
-#
-# It builds for KUCALC_TARGET, a GNU triple of cmake/targets.txt; without
-# one, for the target of the compiler given (CMAKE_CXX_COMPILER or CXX),
-# else of gcc. It drives that target's gcc with musl from Debian's
-# musl-dev. Without musl, a cross build makes the same static PIE against
-# glibc; a native build, or a target that the table does not know, gets
-# the ordinary toolchain and a warning that says so.
-
+# Toolchain of the release binary: a static PIE against musl (Debian's
+# musl-dev), with no C++ runtime, hardened (stack protector, RELRO and
+# BIND_NOW, no executable stack), so that a run is little more than execve,
+# the writes and exit_group. It builds for KUCALC_TARGET, a GNU triple of
+# cmake/targets.txt, else for the target of CMAKE_CXX_COMPILER, CXX or gcc.
+# Without musl a cross build links glibc statically; a native build, or a
+# target the table lacks, gets the ordinary toolchain and a warning.
 include(${CMAKE_CURRENT_LIST_DIR}/target.cmake)
 find_program(KUCALC_HOST_GCC gcc)
 if(KUCALC_HOST_GCC)
@@ -45,16 +40,14 @@ else()
   set(why "the release toolchain has no row in cmake/targets.txt for '${KUCALC_TARGET}'")
 endif()
 
-# The choice is made once per build folder: a compiler cannot be swapped
-# under an existing cache, so a folder configured for the other C library
-# must be started afresh rather than silently keep it.
+# A compiler cannot be swapped under an existing cache: a folder configured
+# for the other C library must be started afresh, not silently kept.
 if(DEFINED CACHE{KUCALC_LIBC} AND NOT KUCALC_LIBC STREQUAL libc)
   message(FATAL_ERROR "${CMAKE_BINARY_DIR} was configured for ${KUCALC_LIBC}, "
     "and now ${libc} is what there is for ${KUCALC_TARGET}: remove "
     "${CMAKE_BINARY_DIR} and configure again.")
 endif()
 set(KUCALC_LIBC ${libc} CACHE INTERNAL "C library of the release binary")
-
 if(libc STREQUAL system)
   message(WARNING "${why}: building kucalc with the ordinary toolchain, "
     "as an ordinary binary.")
@@ -64,8 +57,7 @@ endif()
 if(NOT kucalc_gnu STREQUAL host_gnu)
   set(CMAKE_SYSTEM_NAME Linux)
   set(CMAKE_SYSTEM_PROCESSOR ${kucalc_cpu})
-  # To run what it builds, where it can (the release layer checks that a
-  # program it links starts).
+  # So that the release layer can run a program it links, to see it start.
   find_program(KUCALC_RELEASE_EMULATOR NAMES qemu-${kucalc_qemu}-static qemu-${kucalc_qemu})
   if(KUCALC_RELEASE_EMULATOR)
     set(CMAKE_CROSSCOMPILING_EMULATOR ${KUCALC_RELEASE_EMULATOR})
@@ -79,18 +71,14 @@ set(kucalc_static_cxxflags "-nostdinc++ -fPIE -fstack-protector-strong")
 if(libc STREQUAL musl)
   set(specs ${CMAKE_BINARY_DIR}/musl-static-pie.specs)
   configure_file(${CMAKE_CURRENT_LIST_DIR}/musl-static-pie.specs.in ${specs} @ONLY)
-  # Quoted for the shell that runs the rules: the build folder's path may
-  # hold a blank.
+  # Quoted for the shell that runs the rules: the path may hold a blank.
   string(APPEND kucalc_static_cxxflags " \"-specs=${specs}\"")
 endif()
 # Code and read-only data share one segment (noseparate-code): two mappings
-# fewer for the kernel to make at each start, which is most of the cost
-# of a run; no segment is both writable and executable all the same.
+# fewer for the kernel to make at each start, which is most of a run's cost.
 set(kucalc_static_ldflags
   "-static-pie -Wl,-z,relro,-z,now,-z,noexecstack,-z,noseparate-code -s")
-
-# Without musl a cross build links glibc statically: as a static PIE where
-# glibc has the self-relocating start (rcrt1.o), else at a fixed address.
+# Static glibc is a static PIE where glibc has rcrt1.o, else at a fixed address.
 if(libc STREQUAL glibc)
   execute_process(COMMAND ${CMAKE_CXX_COMPILER} -print-file-name=rcrt1.o
     OUTPUT_VARIABLE rcrt1 OUTPUT_STRIP_TRAILING_WHITESPACE)
@@ -102,10 +90,8 @@ if(libc STREQUAL glibc)
     "(${kucalc_static_ldflags})")
 endif()
 
-# These flags make the binary what it is, so they are part of the rules,
-# after the builder's (CXXFLAGS, LDFLAGS, CMAKE_CXX_FLAGS...), which can
-# add to them but neither drop nor undo them. The link drops .comment too:
-# it holds only the compilers' version strings.
+# In the rules, after the builder's flags, which can add to these but
+# neither drop nor undo them. .comment holds only compilers' versions.
 set(CMAKE_CXX_COMPILE_OBJECT
   "<CMAKE_CXX_COMPILER> <DEFINES> <INCLUDES> <FLAGS> ${kucalc_static_cxxflags} -o <OBJECT> -c <SOURCE>")
 set(CMAKE_CXX_LINK_EXECUTABLE
