@@ -1,12 +1,9 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: ISC
-# Start-up benchmark: kucalc against expr, awk and the floor (a static
-# program that only exits), as median times of whole runs and their ratio to
-# the floor, then system calls and user-space instructions per run.
-# Asserts no speed; stops on a release binary that is no static PIE. The
-# floor is x86-64 code, so it runs on x86-64 Linux only. --also
-# NAME=BINARY times another kucalc (an earlier build, say) in the same
-# rounds, short and long.
+# Start-up benchmark: median times of whole runs of kucalc, expr, awk and
+# the floor (a static x86-64 program that only exits), their ratio to the
+# floor, then system calls and instructions per run. Asserts no speed.
+# --also NAME=BINARY times another kucalc in the same rounds.
 # Usage: bench/run.sh [--quick] [--also NAME=BINARY]...
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -35,8 +32,7 @@ cmake --build "$out/glibc" >/dev/null
 cc -O2 -static -nostdlib -o "$out/floor" bench/floor.c
 
 musl=build/release/kucalc
-# Where musl is missing the release preset falls back to glibc: the table
-# must not call that binary static.
+# The table must not call a fallback binary (no musl here) static.
 packaging/check-binary.sh "$musl" >/dev/null
 glibc=$out/glibc/kucalc
 floor=$out/floor
@@ -57,9 +53,8 @@ for a in "${also[@]}"; do
 	cases+=("${a%%=*}, short|${a#*=} 7 + 5" "${a%%=*}, long|${a#*=} -2147483648 + 0")
 done
 
-# hyperfine times its commands one after the other, and on a shared machine
-# the first and the last fare differently; so the runs are split into rounds,
-# each in a fresh random order, and the medians taken over all rounds.
+# On a shared machine the first and the last of hyperfine's commands fare
+# differently: rounds, each in a fresh random order, medians over all.
 rounds=10
 echo "== timing ($runs runs each in $rounds rounds, after warm-up runs; $(nproc) cores, $(uname -r))"
 for round in $(seq $rounds); do

@@ -1,10 +1,9 @@
 # SPDX-License-Identifier: ISC
-# Toolchain of the Windows x86-64 build: Debian's mingw-w64 cross compiler
-# in its -posix variant (GoogleTest needs std::mutex, which -win32 lacks),
-# linking statically, so that kucalc.exe needs no DLL but the system's
-# (KERNEL32.dll, msvcrt.dll); and Wine, in a prefix of the build folder's
-# own, as the emulator that runs the programs it builds here. The Windows
-# layer (cmake/windows.cmake) does the rest.
+# Toolchain of the Windows x86-64 build: Debian's mingw-w64 in its -posix
+# variant (GoogleTest needs std::mutex, which -win32 lacks), linking
+# statically, so that kucalc.exe needs no DLL but Windows' own; and Wine
+# (cmake/kucalc-wine.in, in a prefix of the build folder's) as the
+# emulator of its tests.
 set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR AMD64)
 set(triple x86_64-w64-mingw32)
@@ -22,8 +21,6 @@ set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 set(CMAKE_EXE_LINKER_FLAGS_INIT -static)
 
-# Wine runs each program through cmake/kucalc-wine.in, which gives it a
-# prefix in this build folder.
 find_program(KUCALC_WINE wine)
 find_program(KUCALC_WINESERVER wineserver)
 if(KUCALC_WINE AND KUCALC_WINESERVER)

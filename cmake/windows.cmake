@@ -1,10 +1,8 @@
 # SPDX-License-Identifier: ISC
-# The Windows layer, for any build whose target is Windows: kucalc.exe with
-# standard output in binary mode and no wildcard expansion
-# (windows/stdout_binary.cpp), a manifest that makes its arguments UTF-8,
-# and a version resource; and what cpack -G ZIP packs,
-# kucalc-VERSION-win64.zip: kucalc.exe, README.txt (its manual for cmd
-# and PowerShell) and LICENSE.txt, text with Windows line ends.
+# The Windows layer: kucalc.exe with standard output in binary mode and no
+# wildcard expansion (windows/stdout_binary.cpp), a manifest that makes its
+# arguments UTF-8, a version resource; and kucalc-VERSION-win64.zip of
+# kucalc.exe, README.txt and LICENSE.txt, with Windows line ends.
 enable_language(RC)
 configure_file(windows/kucalc.manifest.in kucalc.manifest @ONLY)
 configure_file(windows/kucalc.rc.in kucalc.rc @ONLY)
@@ -28,9 +26,8 @@ endif()
 set(CPACK_PACKAGE_NAME kucalc)
 set(CPACK_PACKAGE_VENDOR "the kucalc authors")
 set(CPACK_SYSTEM_NAME win64)
-# The zip, by packaging/windows/zip.cmake. It holds no folder: Explorer's
-# Extract All makes one already, named after the zip, and a second inside
-# it would hide kucalc.exe.
+# The zip holds no folder: Explorer's Extract All makes one, and a second
+# inside it would hide kucalc.exe.
 set(CPACK_GENERATOR External)
 set(CPACK_EXTERNAL_ENABLE_STAGING ON)
 set(CPACK_EXTERNAL_PACKAGE_SCRIPT ${PROJECT_SOURCE_DIR}/packaging/windows/zip.cmake)

@@ -1,11 +1,9 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: ISC
-# Checks that a release binary is what is shipped: a static PIE (no
-# interpreter, no shared library), with a RELRO segment and BIND_NOW, a
-# non-executable stack, no segment both writable and executable, the stack
-# protector's canary where cmake/targets.txt says how to see it, and no
-# .comment; and that it runs, here or under its qemu-user, and prints 12
-# for 7 + 5.
+# Checks that a release binary is a hardened static PIE (no interpreter or
+# shared library; RELRO, BIND_NOW, a non-executable stack, no segment both
+# writable and executable; the stack protector where cmake/targets.txt says
+# how to see it; no .comment) that runs and prints 12 for 7 + 5.
 # Usage: packaging/check-binary.sh BINARY
 set -euo pipefail
 bin=$1
@@ -26,8 +24,7 @@ grep -qE 'GNU_STACK( +0x[0-9a-f]+){5} RW ' <<<"$segments" || fail "executable st
 ! grep -q '\.comment' <<<"$sections" || fail "has a .comment section"
 
 # A binary that reads well can still crash at its first instruction (RELR
-# relocations under a musl that cannot apply them, say): run it. Its row
-# of cmake/targets.txt says how its code reads the stack protector's canary.
+# relocations under a musl that cannot apply them, say).
 deb=$("$(dirname "$0")/run-binary.sh" "$bin") || exit 1
 canary=$("$(dirname "$0")/../cmake/targets.sh" -w "deb=$deb" canary)
 canary=${canary#-}

@@ -1,21 +1,12 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: ISC
-# Builds the source tarball as distributions do, from packaging/debian/ and
-# packaging/kucalc.spec, and fails on any finding:
-#  - dpkg-buildpackage -us -uc -b, whose dh_auto_test runs the tests;
-#    lintian -EvIL +pedantic on the result, blhc on the build log;
-#  - for each ARCH given, a cross build as a distribution's builder makes
-#    it (DEB_BUILD_OPTIONS=nocheck dpkg-buildpackage -a ARCH -b -d), whose
-#    kucalc must be of that architecture and compute 7 + 5 under qemu-user;
-#  - on x86-64, rpmbuild -ba with Fedora's flags and %cmake
-#    (packaging/fedora.macros), with %check; rpmlint on the package, the
-#    source package and kucalc.spec.
-# The findings that only a publisher can mend are let through: the ITP bug
-# a first Debian upload closes, and the RPM's signature, Packager and URLs
-# (packaging/rpmlint.toml).
-# Needs debhelper, lintian, blhc, rpm, rpmlint, elfutils, debugedit, and
-# for ARCH its g++, libc6:ARCH and qemu-user-static. The RPM build is for
-# x86-64 alone, whose flags packaging/fedora.macros holds.
+# Builds the source tarball as distributions do, and fails on any finding:
+# Debian's dpkg-buildpackage (its dh_auto_test runs the tests), lintian and
+# blhc; for each ARCH, a cross build (nocheck) whose kucalc must be of ARCH
+# and compute 7 + 5 under qemu-user; on x86-64, rpmbuild -ba with Fedora's
+# flags and macros (packaging/fedora.macros) and rpmlint. Needs debhelper,
+# lintian, blhc, rpm, rpmlint, elfutils, debugedit; for ARCH its g++,
+# libc6:ARCH and qemu-user-static.
 # Usage: packaging/check-distributions.sh TARBALL [ARCH...]
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -29,9 +20,7 @@ lint() {
 		--suppress-tags initial-upload-closes-no-bugs "$@"
 }
 
-# kucalc-VERSION.tar.xz, as packaging/package.sh names it from the
-# project's version, which the changelogs and kucalc.spec follow (ctest -L
-# buildsystem checks that they do).
+# kucalc-VERSION.tar.xz: the version the changelogs and kucalc.spec give.
 name=$(basename "$tarball" .tar.xz)
 version=${name#kucalc-}
 

@@ -1,18 +1,12 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: ISC
 # Checks the release artifacts that packaging/package.sh made in
-# build/release as a distribution would, and fails on any finding:
-#  - reprotest builds them twice more from a clone of the commit, varying
-#    all that it varies by default but the user (build path, time, umask,
-#    locale, time zone, host and domain name, home, PATH, environment,
-#    number of CPUs, kernel, ASLR, file order), and shows any difference
-#    with diffoscope. The user's variation needs a sudo that takes -h,
-#    which Debian 12's refuses;
-#  - lintian and rpmlint on the packages, letting through only what a
-#    publisher mends (packaging/*.lintian-overrides, packaging/rpmlint.toml);
-#  - the tarball holds the files git tracks, and passes its tests where it
-#    is unpacked.
-# Needs reprotest, diffoscope, lintian, rpmlint and xz.
+# build/release, and fails on any finding: reprotest builds them twice more
+# from a clone, varying all it varies by default but the user (which needs
+# a sudo that takes -h; Debian 12's does not), diffoscope showing any
+# difference; lintian and rpmlint, with packaging/*.lintian-overrides and
+# packaging/rpmlint.toml; the tarball holds the files git tracks and passes
+# its tests where it is unpacked.
 # Usage: packaging/check.sh
 set -euo pipefail
 cd "$(dirname "$0")/.."

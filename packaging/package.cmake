@@ -1,52 +1,27 @@
 # SPDX-License-Identifier: ISC
-# The settings of cpack -G DEB and -G RPM, for the release layer; and the
-# files that only the Debian package carries, in a component of their own
-# that a plain install leaves out. packaging/package.sh runs cpack
-# reproducibly.
-
+# cpack's DEB and RPM settings for the release layer, and the files only the
+# Debian package carries, in a component that a plain install leaves out.
 set(CMAKE_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
   OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
-
-# Compressed without name or time stamp, so that every build is the same.
-set(changelog ${PROJECT_BINARY_DIR}/changelog.gz)
 if(NOT KUCALC_GZIP)
   message(FATAL_ERROR "The packages need gzip for their changelog and man page.")
 endif()
+set(changelog ${PROJECT_BINARY_DIR}/changelog.gz)
 add_custom_command(OUTPUT ${changelog}
   COMMAND ${KUCALC_GZIP} -9n -c ${PROJECT_SOURCE_DIR}/packaging/changelog > ${changelog}
   DEPENDS packaging/changelog)
 add_custom_target(kucalc_changelog ALL DEPENDS ${changelog})
-# What the Debian package says of its binary, by the C library it is linked
-# with: musl or glibc for a static release binary, else the system's own,
-# as Debian's own build of packaging/debian/ has it.
-set(copyright ${PROJECT_BINARY_DIR}/copyright)
-# Read here, so configure runs again when one of them changes.
+
+# Debian's copyright file and description, with what a static binary adds
+# (musl or glibc); an ordinary build's are Debian's own build's.
 set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS
   packaging/debian/control packaging/debian/copyright
   packaging/static-musl.copyright packaging/static-glibc.copyright
   packaging/gcc-runtime.copyright)
-file(READ packaging/debian/copyright text)
-if(KUCALC_LIBC MATCHES "^(musl|glibc)$")
-  file(READ packaging/static-${KUCALC_LIBC}.copyright binary)
-  file(READ packaging/gcc-runtime.copyright runtime)
-  string(APPEND text "\n${binary}\n${runtime}")
-  install(FILES packaging/static-${KUCALC_LIBC}.lintian-overrides RENAME kucalc
-    DESTINATION ${CMAKE_INSTALL_DATADIR}/lintian/overrides COMPONENT debian EXCLUDE_FROM_ALL)
-endif()
-file(WRITE ${copyright} "${text}")
-install(FILES ${copyright} ${changelog}
-  DESTINATION ${CMAKE_INSTALL_DOCDIR} COMPONENT debian EXCLUDE_FROM_ALL)
-
-set(KUCALC_MAINTAINER "kucalc developers <kucalc@example.org>"
-  CACHE STRING "Maintainer named in the packages: set a real one to publish")
-
-set(CPACK_PACKAGE_NAME kucalc)
-set(CPACK_PACKAGE_VENDOR "the kucalc authors")
-set(CPACK_PACKAGE_CONTACT "${KUCALC_MAINTAINER}")
-# The summary and description are Debian's (packaging/debian/control),
-# with a word on the static binary where it is one. The field runs on over
-# the lines that start with a blank; " ." is an empty line.
+file(READ packaging/debian/copyright copyright)
 file(READ packaging/debian/control control)
+# The field runs on over the lines that start with a blank; " ." is an
+# empty line.
 string(REGEX MATCH "\nDescription: ([^\n]*)((\n[ \t][^\n]*)*)" control "${control}")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "${CMAKE_MATCH_1}")
 string(REGEX REPLACE "\n[ \t]\\.?" "\n" description "${CMAKE_MATCH_2}")
@@ -57,12 +32,24 @@ set(static_glibc [[
 The binary is linked statically against glibc, for a target without
 musl: it needs no library at run time, and writes one byte per write(2).]])
 if(KUCALC_LIBC MATCHES "^(musl|glibc)$")
+  file(READ packaging/static-${KUCALC_LIBC}.copyright binary)
+  file(READ packaging/gcc-runtime.copyright runtime)
+  string(APPEND copyright "\n${binary}\n${runtime}")
   string(APPEND description "\n${static_${KUCALC_LIBC}}")
+  install(FILES packaging/static-${KUCALC_LIBC}.lintian-overrides RENAME kucalc
+    DESTINATION ${CMAKE_INSTALL_DATADIR}/lintian/overrides COMPONENT debian EXCLUDE_FROM_ALL)
 endif()
+file(WRITE ${PROJECT_BINARY_DIR}/copyright "${copyright}")
+install(FILES ${PROJECT_BINARY_DIR}/copyright ${changelog}
+  DESTINATION ${CMAKE_INSTALL_DOCDIR} COMPONENT debian EXCLUDE_FROM_ALL)
 string(STRIP "${description}" CPACK_PACKAGE_DESCRIPTION)
-set(CPACK_STRIP_FILES ON)
 
-# A cross build packs for the architecture it builds for.
+set(KUCALC_MAINTAINER "kucalc developers <kucalc@example.org>"
+  CACHE STRING "Maintainer named in the packages: set a real one to publish")
+set(CPACK_PACKAGE_NAME kucalc)
+set(CPACK_PACKAGE_VENDOR "the kucalc authors")
+set(CPACK_PACKAGE_CONTACT "${KUCALC_MAINTAINER}")
+set(CPACK_STRIP_FILES ON)
 if(kucalc_known)
   set(CPACK_DEBIAN_PACKAGE_ARCHITECTURE ${kucalc_deb_arch})
   set(CPACK_RPM_PACKAGE_ARCHITECTURE ${kucalc_rpm_arch})
@@ -77,14 +64,12 @@ set(CPACK_RPM_FILE_NAME RPM-DEFAULT)
 set(CPACK_RPM_PACKAGE_RELEASE 1)
 set(CPACK_RPM_PACKAGE_LICENSE ISC)
 # Debian's summary starts in lower case, RPM's in upper case.
-string(SUBSTRING "${CPACK_PACKAGE_DESCRIPTION_SUMMARY}" 0 1 first)
-string(SUBSTRING "${CPACK_PACKAGE_DESCRIPTION_SUMMARY}" 1 -1 rest)
-string(TOUPPER "${first}" first)
-set(CPACK_RPM_PACKAGE_SUMMARY "${first}${rest}")
+string(REGEX MATCH "^(.)(.*)" first "${CPACK_PACKAGE_DESCRIPTION_SUMMARY}")
+string(TOUPPER "${CMAKE_MATCH_1}" first)
+set(CPACK_RPM_PACKAGE_SUMMARY "${first}${CMAKE_MATCH_2}")
 set(CPACK_RPM_PACKAGE_DESCRIPTION "${CPACK_PACKAGE_DESCRIPTION}")
 set(CPACK_RPM_PACKAGE_GROUP "Applications/Engineering")
-set(CPACK_RPM_EXCLUDE_FROM_AUTO_FILELIST_ADDITION
-  /usr/share/man /usr/share/man/man1)
+set(CPACK_RPM_EXCLUDE_FROM_AUTO_FILELIST_ADDITION /usr/share/man /usr/share/man/man1)
 # Build time and host from SOURCE_DATE_EPOCH, file times clamped to it.
 string(JOIN "\n" CPACK_RPM_SPEC_MORE_DEFINE
   "%define use_source_date_epoch_as_buildtime 1"
@@ -92,10 +77,7 @@ string(JOIN "\n" CPACK_RPM_SPEC_MORE_DEFINE
   "%define _buildhost reproducible"
   "%define _build_id_links none")
 
-# Only the files git tracks belong in a source package: package.sh makes it
-# with git archive. This keeps cpack's own source package from taking in
-# the build folders.
+# The source tarball is git archive's (packaging/package.sh), not cpack's.
 set(CPACK_SOURCE_GENERATOR TXZ)
 set(CPACK_SOURCE_IGNORE_FILES "/build/" "/\\\\.git/")
-
 include(CPack)

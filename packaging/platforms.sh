@@ -1,10 +1,9 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: ISC
-# Prints the table of platforms of doc/platforms.md: a row for each target of
-# cmake/targets.txt, read off the Debian package that the release preset
-# (this machine's target) or the cross preset (any other) built for it,
-# and one for Windows, read off the windows preset's zip. CI compares it
-# with the document. Usage: packaging/platforms.sh
+# Prints doc/platforms.md's table: a row for each target of
+# cmake/targets.txt, read off the Debian package of the release preset
+# (this machine) or of cross-release (any other), and one for Windows, read
+# off the windows preset's zip. Usage: packaging/platforms.sh
 set -euo pipefail
 cd "$(dirname "$0")/.."
 thousands() { sed ':a;s/\B[0-9]\{3\}\>/,&/;ta' <<<"$1"; }

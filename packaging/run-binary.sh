@@ -1,11 +1,9 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: ISC
-# Runs a kucalc binary, here or, for another machine of cmake/targets.txt,
-# under that machine's qemu-user (with its Debian cross libraries, for a
-# dynamic binary), and fails unless 7 + 5 prints 12. Its row of the table
-# is the one of ARCH, which the binary's ELF class and machine must match,
-# else the first whose class and machine it has; the row's Debian name is
-# printed.
+# Runs a kucalc binary, here or under its machine's qemu-user, and fails
+# unless 7 + 5 prints 12. Its row of cmake/targets.txt is ARCH's, which the
+# binary's ELF class and machine must match, else the first that they
+# match; the row's Debian name is printed.
 # Usage: packaging/run-binary.sh BINARY [ARCH]
 set -euo pipefail
 bin=$1 arch=${2:-}
@@ -14,7 +12,6 @@ fail() { echo "run-binary: $bin: $*" >&2; exit 1; }
 header=$(readelf -hW "$bin")
 class=$(sed -n 's/ *Class: *//p' <<<"$header")
 machine=$(sed -n 's/ *Machine: *//p' <<<"$header")
-# The row whose ELF class and machine the binary has: ARCH's, or the first.
 row=''
 rows=$("$(dirname "$0")/../cmake/targets.sh" deb gnu qemu elf)
 while read -r deb gnu qemu elf; do

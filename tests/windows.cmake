@@ -1,7 +1,7 @@
 # SPDX-License-Identifier: ISC
-# The tests of the Windows build made here (cmake/mingw.cmake), under Wine.
-# A Wine server lasts from wine.start to wine.stop, so that each start of a
-# Windows program takes a tenth of a second, not seconds.
+# The tests of the Windows build (cmake/mingw.cmake), under Wine. A Wine
+# server lasts from wine.start to wine.stop: a start takes a tenth of a
+# second, not seconds.
 set(wine ${CMAKE_CROSSCOMPILING_EMULATOR})
 add_test(NAME wine.start COMMAND ${wine} --start)
 add_test(NAME wine.stop COMMAND ${wine} --stop)
@@ -11,10 +11,9 @@ if(TEST doc.examples)
   set_tests_properties(doc.examples PROPERTIES FIXTURES_REQUIRED wine)
 endif()
 
-# The tests of the whole binary start it with posix_spawn, so they are a
-# program of this machine: built beside with its own compiler, and run
-# against kucalc.exe through Wine, as windows.*. Wine is their emulator
-# of kucalc.exe, never of themselves.
+# The tests of the whole binary start it with posix_spawn: a program of
+# this machine, built beside with its compiler, that starts kucalc.exe
+# through Wine (windows.*).
 include(ExternalProject)
 set(host ${CMAKE_CURRENT_BINARY_DIR}/host)
 ExternalProject_Add(kucalc_host_tests
