@@ -5,7 +5,8 @@
 # from a clone, varying all it varies by default but the user (which needs
 # a sudo that takes -h; Debian 12's does not), diffoscope showing any
 # difference; lintian and rpmlint, with packaging/*.lintian-overrides and
-# packaging/rpmlint.toml; the tarball holds the files git tracks and passes
+# packaging/rpmlint.toml; the .deb's kucalc computes and its man page
+# renders; the tarball holds the files git tracks and passes
 # its tests where it is unpacked.
 # Usage: packaging/check.sh
 set -euo pipefail
@@ -20,7 +21,11 @@ git clone -q . "$work/src"
 reprotest --vary=-user_group -c packaging/package.sh "$work/src" \
 	'build/release/kucalc build/release/*.deb build/release/*.rpm build/release/*.tar.xz'
 
-echo "== lintian and rpmlint"
+echo "== the .deb's kucalc and man page; lintian and rpmlint"
+dpkg-deb -x "$out"/kucalc_*.deb "$work/deb"
+packaging/run-binary.sh "$work/deb/usr/bin/kucalc" >/dev/null
+zcat "$work/deb/usr/share/man/man1/kucalc.1.gz" >"$work/kucalc.1"
+tests/doc_test.py --render "$work/kucalc.1" | grep -q '^EXIT STATUS' || fail "the packaged man page does not render"
 lintian -EvIL +pedantic --fail-on error,warning,info,pedantic "$out"/kucalc_*.deb
 rpmlint --strict -c packaging/rpmlint.toml "$out"/kucalc-*.rpm
 
