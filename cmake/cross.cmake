@@ -1,10 +1,8 @@
 # SPDX-License-Identifier: ISC
 # Toolchain of a cross build with every test, for KUCALC_TARGET, a GNU
 # triple of cmake/targets.txt: Debian's cross g++, linking statically so
-# that qemu-user runs the programs without a loader, qemu-user as the
-# emulator that runs them here, and GoogleTest built for the target from
-# Debian's sources. The release layer builds the release binary for the
-# target beside them, with cmake/musl.cmake.
+# that qemu-user, its emulator, needs no loader, and GoogleTest built for
+# the target from Debian's sources.
 include(${CMAKE_CURRENT_LIST_DIR}/target.cmake)
 kucalc_target("${KUCALC_TARGET}")
 if(NOT kucalc_known)

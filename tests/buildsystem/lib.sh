@@ -1,7 +1,6 @@
 # SPDX-License-Identifier: ISC
-# Sourced by each check of the build system. ctest runs it in its own
-# folder with KUCALC_SOURCE, CMAKE, CPACK, GENERATOR and CXX set; it works
-# in scratch/ there, made afresh.
+# Sourced by each check of the build system, which ctest runs in its own
+# folder with KUCALC_SOURCE, CMAKE and GENERATOR set; it works in scratch/.
 set -euo pipefail
 [ -n "${KUCALC_SOURCE:-}" ] || { echo "run by ctest: ctest -L buildsystem" >&2; exit 2; }
 src=$KUCALC_SOURCE
