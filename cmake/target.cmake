@@ -25,40 +25,31 @@ function(kucalc_gnu_of triple var)
 endfunction()
 
 # Finds the row of a GNU triple, in any form kucalc_gnu_of takes, and sets
-# in the caller's scope kucalc_known, and for a known triple kucalc_gnu,
-# kucalc_cpu, kucalc_deb_arch, kucalc_qemu, kucalc_rpm_arch,
-# kucalc_start_calls, and kucalc_libc: musl where Debian's musl-dev for it
-# is under KUCALC_MUSL_ROOT (default /usr), with musl_lib and musl_include,
-# else glibc. A table that targets.sh refuses stops the configure step.
-function(kucalc_target triple)
-  kucalc_gnu_of("${triple}" gnu)
-  execute_process(COMMAND ${CMAKE_CURRENT_FUNCTION_LIST_DIR}/targets.sh -w gnu=${gnu}
-      deb qemu rpm start musl
-    OUTPUT_VARIABLE row OUTPUT_STRIP_TRAILING_WHITESPACE ERROR_VARIABLE error RESULT_VARIABLE failed)
-  if(failed)
-    message(FATAL_ERROR "${error}")
+# kucalc_known, and for a known triple kucalc_gnu, kucalc_cpu,
+# kucalc_deb_arch, kucalc_qemu, kucalc_rpm_arch, kucalc_start_calls, and
+# kucalc_libc: musl where Debian's musl-dev for it is under KUCALC_MUSL_ROOT
+# (default /usr), with musl_lib and musl_include, else glibc. A table that
+# targets.sh refuses stops the configure step.
+set(kucalc_targets_sh ${CMAKE_CURRENT_LIST_DIR}/targets.sh)
+macro(kucalc_target triple)
+  kucalc_gnu_of("${triple}" kucalc_gnu)
+  execute_process(COMMAND ${kucalc_targets_sh} -w gnu=${kucalc_gnu} deb qemu rpm start musl
+    OUTPUT_VARIABLE kucalc_row OUTPUT_STRIP_TRAILING_WHITESPACE
+    ERROR_VARIABLE kucalc_error RESULT_VARIABLE kucalc_failed)
+  if(kucalc_failed)
+    message(FATAL_ERROR "${kucalc_error}")
   endif()
-  string(REPLACE " " ";" row "${row}")
-  set(kucalc_known FALSE PARENT_SCOPE)
-  if(NOT row)
-    return()
+  string(REPLACE " " ";" kucalc_row "${kucalc_row}")
+  set(kucalc_known FALSE)
+  if(kucalc_row)
+    set(kucalc_known TRUE)
+    list(POP_FRONT kucalc_row kucalc_deb_arch kucalc_qemu kucalc_rpm_arch kucalc_start_calls kucalc_musl)
+    string(REGEX MATCH "^[^-]+" kucalc_cpu "${kucalc_gnu}")
+    set(musl_lib ${KUCALC_MUSL_ROOT}/lib/${kucalc_musl})
+    set(musl_include ${KUCALC_MUSL_ROOT}/include/${kucalc_musl})
+    set(kucalc_libc glibc)
+    if(EXISTS ${musl_lib}/rcrt1.o AND EXISTS ${musl_include}/unistd.h)
+      set(kucalc_libc musl)
+    endif()
   endif()
-  list(POP_FRONT row deb qemu rpm start musl)
-  string(REGEX MATCH "^[^-]+" cpu "${gnu}")
-  set(lib ${KUCALC_MUSL_ROOT}/lib/${musl})
-  set(include ${KUCALC_MUSL_ROOT}/include/${musl})
-  if(EXISTS ${lib}/rcrt1.o AND EXISTS ${include}/unistd.h)
-    set(kucalc_libc musl PARENT_SCOPE)
-  else()
-    set(kucalc_libc glibc PARENT_SCOPE)
-  endif()
-  set(kucalc_known TRUE PARENT_SCOPE)
-  set(kucalc_gnu ${gnu} PARENT_SCOPE)
-  set(kucalc_cpu ${cpu} PARENT_SCOPE)
-  set(kucalc_deb_arch ${deb} PARENT_SCOPE)
-  set(kucalc_qemu ${qemu} PARENT_SCOPE)
-  set(kucalc_rpm_arch ${rpm} PARENT_SCOPE)
-  set(kucalc_start_calls ${start} PARENT_SCOPE)
-  set(musl_lib ${lib} PARENT_SCOPE)
-  set(musl_include ${include} PARENT_SCOPE)
-endfunction()
+endmacro()
