@@ -38,19 +38,9 @@ glibc=$out/glibc/kucalc
 floor=$out/floor
 
 # Each case: a name, then the command line; hyperfine runs it without a shell.
-cases=(
-	"floor|$floor"
-	"kucalc static musl, short|$musl 7 + 5"
-	"kucalc static musl, long|$musl -2147483648 + 0"
-	"kucalc dynamic glibc, short|$glibc 7 + 5"
-	"kucalc dynamic glibc, long|$glibc -2147483648 + 0"
-	"expr, short|expr 7 + 5"
-	"expr, long|expr -2147483648 + 0"
-	"awk, short|awk BEGIN{print(7+5)}"
-	"awk, long|awk BEGIN{print(-2147483648+0)}"
-)
-for a in "${also[@]}"; do
-	cases+=("${a%%=*}, short|${a#*=} 7 + 5" "${a%%=*}, long|${a#*=} -2147483648 + 0")
+cases=("floor|$floor" "awk, short|awk BEGIN{print(7+5)}" "awk, long|awk BEGIN{print(-2147483648+0)}")
+for c in "kucalc static musl=$musl" "kucalc dynamic glibc=$glibc" "expr=expr" "${also[@]}"; do
+	cases+=("${c%%=*}, short|${c#*=} 7 + 5" "${c%%=*}, long|${c#*=} -2147483648 + 0")
 done
 
 # On a shared machine the first and the last of hyperfine's commands fare
