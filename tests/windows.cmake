@@ -31,7 +31,7 @@ add_executable(kucalc_host_tests_program IMPORTED)
 set_target_properties(kucalc_host_tests_program PROPERTIES
   IMPORTED_LOCATION ${host}/tests/kucalc_tests
   CROSSCOMPILING_EMULATOR "")
-gtest_discover_tests(kucalc_host_tests_program DISCOVERY_MODE PRE_TEST TEST_PREFIX windows.
+gtest_discover_tests(kucalc_host_tests_program TEST_PREFIX windows.
   PROPERTIES ENVIRONMENT KUCALC_BIN=$<TARGET_FILE:kucalc>
     ENVIRONMENT_MODIFICATION KUCALC_EMULATOR=set:${wine}
     FIXTURES_REQUIRED wine)
