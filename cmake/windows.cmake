@@ -23,14 +23,11 @@ if(kucalc_epoch)
     ${CMAKE_COMMAND} -E env SOURCE_DATE_EPOCH=${kucalc_epoch})
 endif()
 
-set(CPACK_PACKAGE_NAME kucalc)
-set(CPACK_PACKAGE_VENDOR "the kucalc authors")
 set(CPACK_SYSTEM_NAME win64)
 # The zip holds no folder: Explorer's Extract All makes one, and a second
 # inside it would hide kucalc.exe.
 set(CPACK_GENERATOR External)
 set(CPACK_EXTERNAL_ENABLE_STAGING ON)
 set(CPACK_EXTERNAL_PACKAGE_SCRIPT ${PROJECT_SOURCE_DIR}/packaging/windows/zip.cmake)
-set(CPACK_STRIP_FILES ON)
 set(CPACK_SOURCE_GENERATOR "")
 include(CPack)

@@ -14,12 +14,8 @@ for name in calc parse; do
 	log=build/fuzz/$name.log
 	mkdir -p "$work"
 	echo "== $name, $seconds s"
-	rc=0
 	build/fuzz/fuzz/kucalc_${name}_fuzz -max_total_time="$seconds" -print_final_stats=1 \
-		-artifact_prefix=build/fuzz/ "$work" "fuzz/corpus/$name" >"$log" 2>&1 || rc=$?
-	if [ "$rc" -ne 0 ]; then
-		tail -n 40 "$log" >&2
-		exit 1
-	fi
+		-artifact_prefix=build/fuzz/ "$work" "fuzz/corpus/$name" >"$log" 2>&1 ||
+		{ tail -n 40 "$log" >&2; exit 1; }
 	grep -E '^(Done|stat::number_of_executed_units)' "$log"
 done

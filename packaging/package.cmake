@@ -46,10 +46,7 @@ string(STRIP "${description}" CPACK_PACKAGE_DESCRIPTION)
 
 set(KUCALC_MAINTAINER "kucalc developers <kucalc@example.org>"
   CACHE STRING "Maintainer named in the packages: set a real one to publish")
-set(CPACK_PACKAGE_NAME kucalc)
-set(CPACK_PACKAGE_VENDOR "the kucalc authors")
 set(CPACK_PACKAGE_CONTACT "${KUCALC_MAINTAINER}")
-set(CPACK_STRIP_FILES ON)
 if(kucalc_known)
   set(CPACK_DEBIAN_PACKAGE_ARCHITECTURE ${kucalc_deb_arch})
   set(CPACK_RPM_PACKAGE_ARCHITECTURE ${kucalc_rpm_arch})

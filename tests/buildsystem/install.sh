@@ -3,10 +3,8 @@
 # one distribution's: in the plain build and in the release layer's.
 . "$(dirname "$0")/lib.sh"
 for build in plain release; do
-	case $build in
-	plain) args=() ;;
-	release) args=("$musl_toolchain") ;;
-	esac
+	args=()
+	[ "$build" = plain ] || args=("$musl_toolchain")
 	configure "$build" -DBUILD_TESTING=OFF "${args[@]}" >"$build.log" 2>&1 ||
 		{ cat "$build.log"; fail "$build: configure failed"; }
 	"$CMAKE" --build "$build" >>"$build.log" 2>&1 || { cat "$build.log"; fail "$build: build failed"; }
