@@ -1,11 +1,9 @@
 # SPDX-License-Identifier: ISC
-# Toolchain of the release binary: a static PIE against musl (Debian's
-# musl-dev), with no C++ runtime, hardened (stack protector, RELRO and
-# BIND_NOW, no executable stack), so that a run is little more than execve,
-# the writes and exit_group. It builds for KUCALC_TARGET, a GNU triple of
-# cmake/targets.txt, else for the target of CMAKE_CXX_COMPILER, CXX or gcc.
-# Without musl a cross build links glibc statically; a native build, or a
-# target the table lacks, gets the ordinary toolchain and a warning.
+# Toolchain of the release binary: a hardened static PIE against musl, with
+# no C++ runtime, for KUCALC_TARGET (a GNU triple of cmake/targets.txt) or
+# else the target of CMAKE_CXX_COMPILER, CXX or gcc. Without musl a cross
+# build links glibc statically; a native build, or a target the table
+# lacks, gets the ordinary toolchain and a warning.
 include(${CMAKE_CURRENT_LIST_DIR}/target.cmake)
 find_program(KUCALC_HOST_GCC gcc)
 if(KUCALC_HOST_GCC)

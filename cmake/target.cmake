@@ -24,12 +24,10 @@ function(kucalc_gnu_of triple var)
   set(${var} "${gnu}" PARENT_SCOPE)
 endfunction()
 
-# Finds the row of a GNU triple, in any form kucalc_gnu_of takes, and sets
-# kucalc_known, and for a known triple kucalc_gnu, kucalc_cpu,
-# kucalc_deb_arch, kucalc_qemu, kucalc_rpm_arch, kucalc_start_calls, and
-# kucalc_libc: musl where Debian's musl-dev for it is under KUCALC_MUSL_ROOT
-# (default /usr), with musl_lib and musl_include, else glibc. A table that
-# targets.sh refuses stops the configure step.
+# Finds the row of a GNU triple, in any form kucalc_gnu_of takes: sets
+# kucalc_known, and for a known triple kucalc_gnu, kucalc_cpu, the row's
+# fields and kucalc_libc: musl where Debian's musl-dev for it is under
+# KUCALC_MUSL_ROOT, with musl_lib and musl_include, else glibc.
 set(kucalc_targets_sh ${CMAKE_CURRENT_LIST_DIR}/targets.sh)
 macro(kucalc_target triple)
   kucalc_gnu_of("${triple}" kucalc_gnu)

@@ -1,13 +1,11 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: ISC
-# Checks the release artifacts that packaging/package.sh made in
-# build/release, and fails on any finding: reprotest builds them twice more
-# from a clone, varying all it varies by default but the user (which needs
-# a sudo that takes -h; Debian 12's does not), diffoscope showing any
-# difference; lintian and rpmlint, with packaging/*.lintian-overrides and
-# packaging/rpmlint.toml; the .deb's kucalc computes and its man page
-# renders; the tarball holds the files git tracks and passes
-# its tests where it is unpacked.
+# Checks the artifacts that packaging/package.sh made in build/release, and
+# fails on any finding: reprotest builds them twice more from a clone,
+# varying all it varies by default but the user (which needs a sudo that
+# takes -h; Debian 12's does not); the .deb's kucalc computes and its man
+# page renders; lintian and rpmlint; the tarball holds the files git tracks
+# and passes its tests where it is unpacked.
 # Usage: packaging/check.sh
 set -euo pipefail
 cd "$(dirname "$0")/.."
