@@ -5,18 +5,19 @@
 # build links glibc statically; a native build, or a target the table
 # lacks, gets the ordinary toolchain and a warning.
 include(${CMAKE_CURRENT_LIST_DIR}/target.cmake)
-find_program(KUCALC_HOST_GCC gcc)
-if(KUCALC_HOST_GCC)
-  kucalc_triple_of(${KUCALC_HOST_GCC} host_triple)
-endif()
+# The GNU triples that gcc and the compiler given build for, as their
+# -dumpmachine says; "" where there is none.
+execute_process(COMMAND gcc -dumpmachine OUTPUT_VARIABLE host_triple
+  OUTPUT_STRIP_TRAILING_WHITESPACE ERROR_QUIET)
 if(NOT KUCALC_TARGET)
+  set(compiler gcc)
   if(CMAKE_CXX_COMPILER)
-    kucalc_triple_of(${CMAKE_CXX_COMPILER} KUCALC_TARGET)
+    set(compiler ${CMAKE_CXX_COMPILER})
   elseif(DEFINED ENV{CXX})
-    kucalc_triple_of($ENV{CXX} KUCALC_TARGET)
-  else()
-    set(KUCALC_TARGET "${host_triple}")
+    set(compiler $ENV{CXX})
   endif()
+  execute_process(COMMAND ${compiler} -dumpmachine OUTPUT_VARIABLE KUCALC_TARGET
+    OUTPUT_STRIP_TRAILING_WHITESPACE ERROR_QUIET)
   set(KUCALC_TARGET "${KUCALC_TARGET}" CACHE STRING "GNU triple of the release binary")
 endif()
 list(APPEND CMAKE_TRY_COMPILE_PLATFORM_VARIABLES KUCALC_TARGET KUCALC_MUSL_ROOT)

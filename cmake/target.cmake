@@ -5,17 +5,6 @@ if(NOT KUCALC_MUSL_ROOT)
   set(KUCALC_MUSL_ROOT /usr)
 endif()
 
-# Sets <var> to the GNU triple that <compiler> builds for, as its
-# -dumpmachine says, or to "" where it says nothing.
-function(kucalc_triple_of compiler var)
-  execute_process(COMMAND ${compiler} -dumpmachine OUTPUT_VARIABLE triple
-    OUTPUT_STRIP_TRAILING_WHITESPACE ERROR_QUIET RESULT_VARIABLE failed)
-  if(failed)
-    set(triple "")
-  endif()
-  set(${var} "${triple}" PARENT_SCOPE)
-endfunction()
-
 # Sets <var> to a GNU triple in the form of the table's: without a vendor
 # part (x86_64-pc-linux-gnu, as clang says), and i686 for i386 to i586.
 function(kucalc_gnu_of triple var)
