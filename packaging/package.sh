@@ -1,10 +1,9 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: ISC
-# Builds the release artifacts of the commit checked out, in build/release:
-# the binary, the .deb, the .rpm and kucalc-VERSION.tar.xz of the files git
-# tracks. Every artifact is made from the commit, so a tree whose tracked
-# files differ from it is refused: the tarball would not hold the sources
-# of the binary beside it.
+# Builds the release binary, the .deb, the .rpm and kucalc-VERSION.tar.xz
+# (git archive) of the commit checked out, in build/release. A tree whose
+# tracked files differ from the commit is refused: the tarball would not
+# hold the sources of the binary.
 # Usage: packaging/package.sh
 set -euo pipefail
 cd "$(dirname "$0")/.."

@@ -1,9 +1,7 @@
 # SPDX-License-Identifier: ISC
-# Packs kucalc-VERSION-win64.zip for cpack's External generator, from the
-# files the install staged, by name: cpack's own ZIP takes them in the
-# order the file system lists them, which differs from one to another.
-# The entries' times are SOURCE_DATE_EPOCH's (packaging/generator.cmake),
-# in UTC: a zip's times are local times.
+# Packs kucalc-VERSION-win64.zip for cpack's External generator, with the
+# staged files in order of name (cpack's ZIP takes the file system's order)
+# and SOURCE_DATE_EPOCH's times in UTC (a zip's times are local times).
 file(GLOB files RELATIVE "${CPACK_TEMPORARY_DIRECTORY}" "${CPACK_TEMPORARY_DIRECTORY}/*")
 list(SORT files)
 set(zip "${CPACK_TOPLEVEL_DIRECTORY}/${CPACK_PACKAGE_FILE_NAME}.zip")

@@ -1,11 +1,9 @@
 # SPDX-License-Identifier: ISC
-# The release toolchain with what builders give it: flags that add to its
-# own but drop none of them (the binary stays a hardened static PIE); a flag
-# that keeps the binary from starting, refused, never shipped: RELR
-# relocations (-z pack-relative-relocs, in Fedora's LDFLAGS), which musl
-# before 1.2.4 cannot apply, and which must run where musl can; and a
-# folder configured without musl, which stops once musl is there rather
-# than silently stay an ordinary binary.
+# The release toolchain with what builders give it: flags add to its own
+# but drop none (the binary stays a hardened static PIE); RELR relocations
+# (Fedora's LDFLAGS), which musl before 1.2.4 cannot apply at start-up, are
+# refused, or else run; a folder configured without musl stops once musl is
+# there rather than silently stay an ordinary binary.
 . "$(dirname "$0")/lib.sh"
 need_musl
 configure flags "$musl_toolchain" -DBUILD_TESTING=OFF -DCMAKE_BUILD_TYPE=Release \
