@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: ISC
 # Runs a kucalc binary, here or under its machine's qemu-user, and fails
-# unless 7 + 5 prints 12. Its row of cmake/targets.txt is ARCH's, which the
-# binary's ELF class and machine must match, else the first that they
-# match; the row's Debian name is printed.
+# unless 7 + 5 prints 12. Its row of cmake/targets.txt, whose Debian name
+# it prints, is ARCH's, which must match its ELF class and machine, else
+# the first that matches them.
 # Usage: packaging/run-binary.sh BINARY [ARCH]
 set -euo pipefail
 bin=$1 arch=${2:-}

@@ -1,8 +1,7 @@
 # SPDX-License-Identifier: ISC
-# The version is the project() VERSION, and the package's summary and
-# description are packaging/debian/control's: the files that cannot read
-# them, the changelogs and packaging/kucalc.spec, must say the same, each
-# read by its own format's tool; a mismatch names the file.
+# The changelogs and packaging/kucalc.spec, which cannot read them, give
+# the project() VERSION and packaging/debian/control's summary and
+# description, each read by its own format's tool; a mismatch names the file.
 . "$(dirname "$0")/lib.sh"
 for tool in dpkg-parsechangelog rpmspec; do
 	command -v "$tool" >/dev/null || skip "no $tool to read the packaging files with"
