@@ -18,7 +18,10 @@ fi
 # cpack's ar gives the .deb's members the modes of the umask.
 umask 022
 cmake --workflow --preset release >/dev/null
-(cd "$out" && cpack -G DEB && cpack -G RPM) >"$out/cpack.log" 2>&1 ||
+# rpmbuild cannot work under a path with a space, as a clone's may have.
+rpm=$(mktemp -d)
+trap 'rm -rf "$rpm"' EXIT
+(cd "$out" && cpack -G DEB && cpack -G RPM -B "$rpm" && mv "$rpm"/*.rpm .) >"$out/cpack.log" 2>&1 ||
 	{ cat "$out/cpack.log" >&2; exit 1; }
 . "$out/kucalc-build.sh"
 git archive --format=tar --prefix="kucalc-$KUCALC_VERSION/" HEAD |
