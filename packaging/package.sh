@@ -11,16 +11,13 @@ out=build/release
 
 changed=$(git status --porcelain --untracked-files=no) ||
 	{ echo "package: not a git checkout: a release is made from a commit" >&2; exit 1; }
-if [ -n "$changed" ]; then
-	printf 'package: the tree differs from the commit; commit or stash first:\n%s\n' "$changed" >&2
-	exit 1
-fi
+[ -z "$changed" ] ||
+	{ printf 'package: the tree differs from the commit; commit or stash first:\n%s\n' "$changed" >&2; exit 1; }
 # cpack's ar gives the .deb's members the modes of the umask.
 umask 022
 cmake --workflow --preset release >/dev/null
 # rpmbuild cannot work under a path with a space, as a clone's may have.
-rpm=$(mktemp -d)
-trap 'rm -rf "$rpm"' EXIT
+rpm=$(mktemp -d) && trap 'rm -rf "$rpm"' EXIT
 (cd "$out" && cpack -G DEB && cpack -G RPM -B "$rpm" && mv "$rpm"/*.rpm .) >"$out/cpack.log" 2>&1 ||
 	{ cat "$out/cpack.log" >&2; exit 1; }
 . "$out/kucalc-build.sh"
