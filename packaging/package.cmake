@@ -52,6 +52,19 @@ if(kucalc_known)
   set(CPACK_RPM_PACKAGE_ARCHITECTURE ${kucalc_rpm_arch})
 endif()
 
+# The C library linked in, as each format names a library a package
+# carries: Debian's Static-Built-Using, which cpack has no variable for and
+# so follows Source on its line, and Fedora's bundled().
+if(libc_source)
+  string(REPLACE " " ";" libc_source "${libc_source}")
+  list(GET libc_source 0 name)
+  list(GET libc_source 1 version)
+  list(GET libc_source 2 bundled)
+  set(CPACK_DEBIAN_PACKAGE_SOURCE "kucalc\nStatic-Built-Using: ${name} (= ${version})")
+  string(REGEX REPLACE "^([0-9]+:)?([^-]+).*$" "\\2" bundled "${bundled}")
+  set(CPACK_RPM_PACKAGE_PROVIDES "bundled(${KUCALC_LIBC}) = ${bundled}")
+endif()
+
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
