@@ -33,7 +33,7 @@ cc -O2 -static -nostdlib -o "$out/floor" bench/floor.c
 
 musl=build/release/kucalc
 # The table must not call a fallback binary (no musl here) static.
-packaging/check-binary.sh "$musl" >/dev/null
+release/check-binary.sh "$musl" >/dev/null
 glibc=$out/glibc/kucalc
 floor=$out/floor
 

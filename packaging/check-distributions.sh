@@ -15,10 +15,7 @@ shift
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 fail() { echo "check-distributions: $*" >&2; exit 1; }
-lint() {
-	lintian -EvIL +pedantic --fail-on error,warning,info,pedantic \
-		--suppress-tags initial-upload-closes-no-bugs "$@"
-}
+. release/check-tools.sh
 
 # kucalc-VERSION.tar.xz: the version the changelogs and kucalc.spec give.
 name=$(basename "$tarball" .tar.xz)
@@ -32,8 +29,8 @@ cp -r "$src/packaging/debian" "$src/debian"
 (cd "$src" && dpkg-buildpackage -us -uc -b) >"$work/deb.log" 2>&1 ||
 	{ tail -n 40 "$work/deb.log"; fail "dpkg-buildpackage failed"; }
 grep -E 'tests passed|\(Skipped\)' "$work/deb.log"
-arch=$(dpkg --print-architecture)
-lint "$work"/kucalc_*_"$arch".changes || fail "lintian has findings"
+host=$(dpkg --print-architecture)
+lint_deb "$work"/kucalc_*_"$host".changes || fail "lintian has findings"
 blhc --bindnow "$work/deb.log" || fail "blhc: the build dropped flags dpkg-buildflags gave"
 echo "lintian and blhc: no finding"
 
@@ -45,12 +42,12 @@ for arch in "$@"; do
 	stage=$work/stage-$arch
 	dpkg-deb -x "$work"/kucalc_*_"$arch".deb "$stage"
 	file "$stage/usr/bin/kucalc" | sed "s|$stage||"
-	packaging/run-binary.sh "$stage/usr/bin/kucalc" "$arch" >/dev/null
-	lint "$work"/kucalc_*_"$arch".changes || fail "lintian has findings on the $arch build"
+	release/run-binary.sh "$stage/usr/bin/kucalc" "$arch" >/dev/null
+	lint_deb "$work"/kucalc_*_"$arch".changes || fail "lintian has findings on the $arch build"
 	echo "$arch: computes 7 + 5 under qemu-user; lintian: no finding"
 done
 
-if [ "$(uname -m)" != x86_64 ]; then
+if [ "$host" != amd64 ]; then
 	echo "== RPM: skipped, packaging/fedora.macros holds Fedora's x86-64 flags"
 	exit 0
 fi
@@ -66,8 +63,8 @@ rpmbuild -ba --nodeps --load packaging/fedora.macros --define "_topdir $top" \
 grep -E 'tests passed|\(Skipped\)' "$work/rpm.log"
 rpm=$(ls "$top"/RPMS/x86_64/"$name"-*.x86_64.rpm)
 (mkdir "$work/rpmroot" && cd "$work/rpmroot" && rpm2cpio "$rpm" | cpio -id --quiet)
-packaging/run-binary.sh "$work/rpmroot/usr/bin/kucalc" >/dev/null
+release/run-binary.sh "$work/rpmroot/usr/bin/kucalc" >/dev/null
 # The -debuginfo package is rpm's own making, not kucalc.spec's.
-rpmlint --strict -c packaging/rpmlint.toml "$rpm" "$top"/SRPMS/*.src.rpm "$top/SPECS/kucalc.spec" ||
+lint_rpm "$rpm" "$top"/SRPMS/*.src.rpm "$top/SPECS/kucalc.spec" ||
 	fail "rpmlint has findings"
 echo "distributions: built, tested and clean"

@@ -3,14 +3,16 @@
 """Holds the documentation to the program, byte for byte: every `$ kucalc`
 example of the rendered man page and of the README with the lines under it,
 the messages that the page's DESCRIPTION quotes, and every row of the
-README's behaviour table (between its two doc_test markers) that shows a
+README's behaviour table (between its two markers) that shows a
 command and its output, running kucalc through EMULATOR if given. For
 kucalc.exe, also every `C:\\> ` example of the Windows README, typed at
 the prompt of cmd under EMULATOR (Wine), and the batch files it shows.
 Exits 77, a skip, where neither mandoc nor groff is there to render the
-page. It is the one place that picks the renderer: `--render PAGE` prints
-a page as these tests read it, or exits 77 without a renderer.
-Usage: doc_test.py KUCALC SOURCE_DIR [EMULATOR] | doc_test.py --render PAGE"""
+page. It is the one place that picks the renderer and reads the marked
+parts of documents: `--render PAGE` prints a page as these tests read it,
+or exits 77 without a renderer; `--marked FILE NAME` prints the part of
+FILE between `<!-- NAME begins` and `<!-- NAME ends`.
+Usage: doc_test.py KUCALC SOURCE_DIR [EMULATOR] | --render PAGE | --marked FILE NAME"""
 import os
 import re
 import shutil
@@ -58,14 +60,19 @@ def man_examples(lines, prompt="$ kucalc"):
     return examples
 
 
+def marked(text, name):
+    """The lines between `<!-- NAME begins...` and `<!-- NAME ends`, the
+    markers of every part of a document that a check reads, or None."""
+    part = re.search(rf"^<!-- {name} begins\b.*?\n(.*?)^<!-- {name} ends\b", text, re.S | re.M)
+    return part.group(1) if part else None
+
+
 def readme_rows(readme):
     """(command, output) for each row of the behaviour table with a command,
     or None where its markers are not both there."""
-    table = re.search(r"^<!-- doc_test: the behaviour table begins\..*?$(.*)"
-                      r"^<!-- doc_test: the behaviour table ends\.", readme, re.S | re.M)
-    if not table:
+    table = marked(readme, "behaviour table")
+    if table is None:
         return None
-    table = table.group(1)
     rows = []
     for cells in (line.split(" | ") for line in table.splitlines() if line.startswith("| ")):
         command = re.fullmatch(r"`(kucalc [^`]*)`", cells[1]) if len(cells) == 3 else None
@@ -149,7 +156,7 @@ def main(kucalc, source, emulator=None):
         readme = f.read()
     rows = readme_rows(readme)
     if rows is None:
-        print("README.md: the behaviour table's doc_test markers are missing")
+        print("README.md: the behaviour table's markers are missing")
         return 1
     examples = man_examples(section(page, "EXAMPLES"))
     readme_examples = man_examples(readme.splitlines())
@@ -186,6 +193,11 @@ def main(kucalc, source, emulator=None):
 
 
 if __name__ == "__main__":
+    if sys.argv[1:2] == ["--marked"]:
+        with open(sys.argv[2], encoding="utf-8") as f:
+            part = marked(f.read(), sys.argv[3])
+        print(part if part is not None else f"{sys.argv[2]}: no {sys.argv[3]} markers", end="")
+        sys.exit(0 if part is not None else 1)
     if sys.argv[1:2] == ["--render"]:
         text = render(sys.argv[2])
         print(text if text is not None else "neither mandoc nor groff is installed", end="")

@@ -201,7 +201,7 @@ TEST(trace, every_byte_attempted_when_writes_fail)
 }
 
 // The static release binary against musl, named by $KUCALC_BIN: its
-// start-up for the target ($KUCALC_START_CALLS, from cmake/targets.txt),
+// start-up for the target ($KUCALC_START_CALLS, from release/targets.txt),
 // the writes and the exit, and not one call more (no memory is mapped,
 // nothing is opened). An emulator runs the program itself, so its trace
 // has no execve.

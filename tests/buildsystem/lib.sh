@@ -11,7 +11,7 @@ mkdir scratch
 cd scratch
 
 # The release toolchain, as CMake 3.18 takes it (it has no --toolchain).
-musl_toolchain=-DCMAKE_TOOLCHAIN_FILE=$src/cmake/musl.cmake
+musl_toolchain=-DCMAKE_TOOLCHAIN_FILE=$src/toolchains/release.cmake
 
 fail() { echo "FAIL: $*" >&2; exit 1; }
 skip() { echo "skipped: $*"; exit 77; }
@@ -30,7 +30,7 @@ says() { grep -qF "$2" <<<"$(tr -s ' \n' '  ' <"$1")"; }
 need_musl() {
 	configure probe "$musl_toolchain" -DBUILD_TESTING=OFF >probe.log 2>&1 ||
 		{ cat probe.log; fail "the release toolchain does not configure"; }
-	. probe/kucalc-build.sh
+	. probe/release-facts.sh
 	[ "$KUCALC_LIBC" = musl ] ||
 		skip "the release toolchain has no musl here (apt-get install musl-dev, and gcc)"
 	rm -rf probe

@@ -10,12 +10,12 @@ configure flags "$musl_toolchain" -DBUILD_TESTING=OFF -DCMAKE_BUILD_TYPE=Release
 	-DCMAKE_CXX_FLAGS=-O2 -DCMAKE_EXE_LINKER_FLAGS=-Wl,-O1 >flags.log 2>&1 ||
 	{ cat flags.log; fail "flags: configure failed"; }
 "$CMAKE" --build flags >>flags.log 2>&1 || { cat flags.log; fail "flags: build failed"; }
-"$src/packaging/check-binary.sh" flags/kucalc
+"$src/release/check-binary.sh" flags/kucalc
 
 if LDFLAGS=-Wl,-z,pack-relative-relocs configure relr "$musl_toolchain" -DBUILD_TESTING=OFF \
 	-DCMAKE_BUILD_TYPE=Release >relr.log 2>&1; then
 	"$CMAKE" --build relr >>relr.log 2>&1 || { cat relr.log; fail "relr: build failed"; }
-	"$src/packaging/run-binary.sh" relr/kucalc >/dev/null
+	"$src/release/run-binary.sh" relr/kucalc >/dev/null
 	echo "RELR taken, and the binary computes 7 + 5"
 else
 	says relr.log 'pack-relative-relocs asks for RELR' || { cat relr.log; fail "relr: configure failed for another reason"; }

@@ -1,10 +1,11 @@
 # SPDX-License-Identifier: ISC
 # Toolchain of the release binary: a hardened static PIE against musl, with
-# no C++ runtime, for KUCALC_TARGET (a GNU triple of cmake/targets.txt) or
-# else the target of CMAKE_CXX_COMPILER, CXX or gcc. Without musl a cross
-# build links glibc statically; a native build, or a target the table
-# lacks, gets the ordinary toolchain and a warning.
-include(${CMAKE_CURRENT_LIST_DIR}/target.cmake)
+# no C++ runtime, for KUCALC_TARGET (a GNU triple of release/targets.txt) or
+# else the target of CMAKE_CXX_COMPILER, CXX or gcc. Where the host has no
+# musl for the target, KUCALC_FETCH_MUSL fetches Debian 13's (fetch-musl.sh);
+# without musl a cross build links glibc statically, and a native build, or
+# a target the table lacks, gets the ordinary toolchain and a warning.
+include(${CMAKE_CURRENT_LIST_DIR}/../release/targets.cmake)
 # The GNU triples that gcc and the compiler given build for, as their
 # -dumpmachine says; "" where there is none.
 execute_process(COMMAND gcc -dumpmachine OUTPUT_VARIABLE host_triple
@@ -51,7 +52,7 @@ if(kucalc_known)
     set(libc system)
   endif()
 else()
-  set(why "the release toolchain has no row in cmake/targets.txt for '${KUCALC_TARGET}'")
+  set(why "the release toolchain has no row in release/targets.txt for '${KUCALC_TARGET}'")
 endif()
 
 # A compiler cannot be swapped under an existing cache: a folder configured
@@ -62,6 +63,7 @@ if(DEFINED CACHE{KUCALC_LIBC} AND NOT KUCALC_LIBC STREQUAL libc)
     "${CMAKE_BINARY_DIR} and configure again.")
 endif()
 set(KUCALC_LIBC ${libc} CACHE INTERNAL "C library of the release binary")
+set(KUCALC_RELEASE ON CACHE INTERNAL "The build is the release binary's: the release layer is on")
 if(libc STREQUAL system)
   message(WARNING "${why}: building kucalc with the ordinary toolchain, "
     "as an ordinary binary.")

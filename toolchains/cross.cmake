@@ -1,13 +1,13 @@
 # SPDX-License-Identifier: ISC
 # Toolchain of a cross build with every test, for KUCALC_TARGET, a GNU
-# triple of cmake/targets.txt: Debian's cross g++, linking statically so
+# triple of release/targets.txt: Debian's cross g++, linking statically so
 # that qemu-user, its emulator, needs no loader, and GoogleTest built for
 # the target from Debian's sources.
-include(${CMAKE_CURRENT_LIST_DIR}/target.cmake)
+include(${CMAKE_CURRENT_LIST_DIR}/../release/targets.cmake)
 kucalc_target("${KUCALC_TARGET}")
 if(NOT kucalc_known)
   message(FATAL_ERROR "KUCALC_TARGET is '${KUCALC_TARGET}', which is no GNU "
-    "triple of cmake/targets.txt; for example: "
+    "triple of release/targets.txt; for example: "
     "KUCALC_TARGET=aarch64-linux-gnu cmake --workflow --preset cross")
 endif()
 set(CMAKE_SYSTEM_NAME Linux)

@@ -1,6 +1,6 @@
 # SPDX-License-Identifier: ISC
-# The release layer's view of cmake/targets.txt, the table of the machines
-# the release binary is built for, read by its one reader, cmake/targets.sh.
+# The release layer's view of release/targets.txt, the table of the machines
+# the release binary is built for, read by its one reader, release/targets.sh.
 if(NOT KUCALC_MUSL_ROOT)
   set(KUCALC_MUSL_ROOT /usr)
 endif()

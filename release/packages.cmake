@@ -8,16 +8,16 @@ if(NOT KUCALC_GZIP)
 endif()
 set(changelog ${PROJECT_BINARY_DIR}/changelog.gz)
 add_custom_command(OUTPUT ${changelog}
-  COMMAND ${KUCALC_GZIP} -9n -c ${PROJECT_SOURCE_DIR}/packaging/changelog > ${changelog}
-  DEPENDS packaging/changelog)
+  COMMAND ${KUCALC_GZIP} -9n -c ${PROJECT_SOURCE_DIR}/release/changelog > ${changelog}
+  DEPENDS release/changelog)
 add_custom_target(kucalc_changelog ALL DEPENDS ${changelog})
 
 # Debian's copyright file and description, with what a static binary adds
 # (musl or glibc); an ordinary build's are Debian's own build's.
 set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS
   packaging/debian/control packaging/debian/copyright
-  packaging/static-musl.copyright packaging/static-glibc.copyright
-  packaging/gcc-runtime.copyright)
+  release/static-musl.copyright release/static-glibc.copyright
+  release/gcc-runtime.copyright)
 file(READ packaging/debian/copyright copyright)
 file(READ packaging/debian/control control)
 # The field runs on over the lines that start with a blank; " ." is an
@@ -32,11 +32,11 @@ set(static_glibc [[
 The binary is linked statically against glibc, for a target without
 musl: it needs no library at run time, and writes one byte per write(2).]])
 if(KUCALC_LIBC MATCHES "^(musl|glibc)$")
-  file(READ packaging/static-${KUCALC_LIBC}.copyright binary)
-  file(READ packaging/gcc-runtime.copyright runtime)
+  file(READ release/static-${KUCALC_LIBC}.copyright binary)
+  file(READ release/gcc-runtime.copyright runtime)
   string(APPEND copyright "\n${binary}\n${runtime}")
   string(APPEND description "\n${static_${KUCALC_LIBC}}")
-  install(FILES packaging/static-${KUCALC_LIBC}.lintian-overrides RENAME kucalc
+  install(FILES release/static-${KUCALC_LIBC}.lintian-overrides RENAME kucalc
     DESTINATION ${CMAKE_INSTALL_DATADIR}/lintian/overrides COMPONENT debian EXCLUDE_FROM_ALL)
 endif()
 file(WRITE ${PROJECT_BINARY_DIR}/copyright "${copyright}")
@@ -87,7 +87,7 @@ string(JOIN "\n" CPACK_RPM_SPEC_MORE_DEFINE
   "%define _buildhost reproducible"
   "%define _build_id_links none")
 
-# The source tarball is git archive's (packaging/package.sh), not cpack's.
+# The source tarball is git archive's (release/package.sh), not cpack's.
 set(CPACK_SOURCE_GENERATOR TXZ)
 set(CPACK_SOURCE_IGNORE_FILES "/build/" "/\\\\.git/")
 include(CPack)

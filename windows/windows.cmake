@@ -28,5 +28,5 @@ set(CPACK_SYSTEM_NAME win64)
 # inside it would hide kucalc.exe.
 set(CPACK_GENERATOR External)
 set(CPACK_EXTERNAL_ENABLE_STAGING ON)
-set(CPACK_EXTERNAL_PACKAGE_SCRIPT ${PROJECT_SOURCE_DIR}/packaging/windows/zip.cmake)
+set(CPACK_EXTERNAL_PACKAGE_SCRIPT ${PROJECT_SOURCE_DIR}/windows/zip.cmake)
 include(CPack)

@@ -2,7 +2,7 @@
 # Toolchain of the Windows x86-64 build: Debian's mingw-w64 in its -posix
 # variant (GoogleTest needs std::mutex, which -win32 lacks), linking
 # statically, so that kucalc.exe needs no DLL but Windows' own; and Wine
-# (cmake/kucalc-wine.in, in a prefix of the build folder's) as the
+# (toolchains/kucalc-wine.in, in a prefix of the build folder's) as the
 # emulator of its tests.
 set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR AMD64)

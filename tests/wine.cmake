@@ -1,5 +1,5 @@
 # SPDX-License-Identifier: ISC
-# The tests of the Windows build (cmake/mingw.cmake), under Wine. A Wine
+# The tests of the Windows build (toolchains/mingw.cmake), under Wine. A Wine
 # server lasts from wine.start to wine.stop: a start takes a tenth of a
 # second, not seconds.
 set(wine ${CMAKE_CROSSCOMPILING_EMULATOR})

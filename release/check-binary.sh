@@ -2,9 +2,9 @@
 # SPDX-License-Identifier: ISC
 # Checks that a release binary is a hardened static PIE (no interpreter or
 # shared library; RELRO, BIND_NOW, a non-executable stack, no segment both
-# writable and executable; the stack protector where cmake/targets.txt says
+# writable and executable; the stack protector where release/targets.txt says
 # how to see it; no .comment) that runs and prints 12 for 7 + 5.
-# Usage: packaging/check-binary.sh BINARY
+# Usage: release/check-binary.sh BINARY [ARCH]
 set -euo pipefail
 bin=$1
 fail() { echo "check-binary: $bin: $*" >&2; exit 1; }
@@ -25,8 +25,8 @@ grep -qE 'GNU_STACK( +0x[0-9a-f]+){5} RW ' <<<"$segments" || fail "executable st
 
 # A binary that reads well can still crash at its first instruction (RELR
 # relocations under a musl that cannot apply them, say).
-deb=$("$(dirname "$0")/run-binary.sh" "$bin") || exit 1
-canary=$("$(dirname "$0")/../cmake/targets.sh" -w "deb=$deb" canary)
+deb=$("$(dirname "$0")/run-binary.sh" "$bin" "${2:-}") || exit 1
+canary=$("$(dirname "$0")/targets.sh" -w "deb=$deb" canary)
 canary=${canary#-}
 if [ -n "$canary" ]; then
 	code=$(objdump -d "$bin")

@@ -1,10 +1,8 @@
 # SPDX-License-Identifier: ISC
-# The release layer, in a build made with cmake/musl.cmake: that build's
-# kucalc is the release binary, a static PIE for KUCALC_TARGET. It refuses
-# flags that keep the binary from starting, packs it, and writes what the
-# scripts around the build need to know of it.
-include(${CMAKE_CURRENT_LIST_DIR}/target.cmake)
-kucalc_target("${KUCALC_TARGET}")
+# The release layer, on in a build made with toolchains/release.cmake, whose
+# kucalc is the release binary for KUCALC_TARGET (the toolchain has read its
+# row of targets.txt). It refuses flags that keep the binary from starting,
+# packs it, and writes release-facts.sh for the scripts around the build.
 # The builder's flags (CXXFLAGS, LDFLAGS, the cache) reach this link too.
 # One that breaks the static start-up shows in a program that only
 # returns: refuse it here rather than ship a binary that crashes.
@@ -51,7 +49,7 @@ elseif(NOT KUCALC_LIBC STREQUAL system)
   endif()
 endif()
 
-include(${PROJECT_SOURCE_DIR}/packaging/package.cmake)
+include(${PROJECT_SOURCE_DIR}/release/packages.cmake)
 
 # The system calls of the binary's start-up, which the tests of the whole
 # binary hold it to (static_syscalls), where it is linked with musl.
@@ -59,10 +57,15 @@ set(start_calls "")
 if(KUCALC_LIBC STREQUAL musl)
   set(start_calls ${kucalc_start_calls})
 endif()
-file(CONFIGURE OUTPUT kucalc-build.sh CONTENT [[
-# What packaging/ and CI's scripts need of this build, made by CMake.
+set(emulator "")
+if(CMAKE_CROSSCOMPILING_EMULATOR)
+  set(emulator ${CMAKE_CROSSCOMPILING_EMULATOR})
+endif()
+file(CONFIGURE OUTPUT release-facts.sh CONTENT [[
+# The facts of this release build that scripts need, made by CMake.
 KUCALC_VERSION='@PROJECT_VERSION@'
 KUCALC_TARGET='@kucalc_gnu@'
 KUCALC_LIBC='@KUCALC_LIBC@'
 KUCALC_START_CALLS='@start_calls@'
+KUCALC_EMULATOR='@emulator@'
 ]] @ONLY)
