@@ -14,17 +14,11 @@ add_custom_target(kucalc_changelog ALL DEPENDS ${changelog})
 
 # Debian's copyright file and description, with what a static binary adds
 # (musl or glibc); an ordinary build's are Debian's own build's.
-set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS
-  packaging/debian/control packaging/debian/copyright
-  release/static-musl.copyright release/static-glibc.copyright
-  release/gcc-runtime.copyright)
+set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS packaging/debian/copyright
+  release/static-musl.copyright release/static-glibc.copyright release/gcc-runtime.copyright)
 file(READ packaging/debian/copyright copyright)
-file(READ packaging/debian/control control)
-# The field runs on over the lines that start with a blank; " ." is an
-# empty line.
-string(REGEX MATCH "\nDescription: ([^\n]*)((\n[ \t][^\n]*)*)" control "${control}")
-set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "${CMAKE_MATCH_1}")
-string(REGEX REPLACE "\n[ \t]\\.?" "\n" description "${CMAKE_MATCH_2}")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "${kucalc_summary}")
+set(description "${kucalc_description}")
 set(static_musl [[
 The binary is a static PIE against musl and allocates no memory: a run
 is little more than process start-up and one write(2) per byte of output.]])
@@ -44,7 +38,7 @@ install(FILES ${PROJECT_BINARY_DIR}/copyright ${changelog}
   DESTINATION ${CMAKE_INSTALL_DOCDIR} COMPONENT debian EXCLUDE_FROM_ALL)
 string(STRIP "${description}" CPACK_PACKAGE_DESCRIPTION)
 
-set(KUCALC_MAINTAINER "kucalc developers <kucalc@example.org>"
+set(KUCALC_MAINTAINER "${kucalc_maintainer}"
   CACHE STRING "Maintainer named in the packages: set a real one to publish")
 set(CPACK_PACKAGE_CONTACT "${KUCALC_MAINTAINER}")
 if(kucalc_known)
@@ -73,10 +67,7 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_RPM_FILE_NAME RPM-DEFAULT)
 set(CPACK_RPM_PACKAGE_RELEASE 1)
 set(CPACK_RPM_PACKAGE_LICENSE ISC)
-# Debian's summary starts in lower case, RPM's in upper case.
-string(REGEX MATCH "^(.)(.*)" first "${CPACK_PACKAGE_DESCRIPTION_SUMMARY}")
-string(TOUPPER "${CMAKE_MATCH_1}" first)
-set(CPACK_RPM_PACKAGE_SUMMARY "${first}${CMAKE_MATCH_2}")
+set(CPACK_RPM_PACKAGE_SUMMARY "${PROJECT_DESCRIPTION}")
 set(CPACK_RPM_PACKAGE_DESCRIPTION "${CPACK_PACKAGE_DESCRIPTION}")
 set(CPACK_RPM_PACKAGE_GROUP "Applications/Engineering")
 set(CPACK_RPM_EXCLUDE_FROM_AUTO_FILELIST_ADDITION /usr/share/man /usr/share/man/man1)

@@ -1,6 +1,6 @@
 # SPDX-License-Identifier: ISC
-# The release layer's view of release/targets.txt, the table of the machines
-# the release binary is built for, read by its one reader, release/targets.sh.
+# The toolchains' view of release/targets.txt, the table of the machines
+# the release binary is built for, through its one reader, release/targets.sh.
 if(NOT KUCALC_MUSL_ROOT)
   set(KUCALC_MUSL_ROOT /usr)
 endif()
@@ -15,8 +15,9 @@ endfunction()
 
 # Finds the row of a GNU triple, in any form kucalc_gnu_of takes: sets
 # kucalc_known, and for a known triple kucalc_gnu, kucalc_cpu, the row's
-# fields and kucalc_libc: musl where Debian's musl-dev for it is under
-# KUCALC_MUSL_ROOT, with musl_lib and musl_include, else glibc.
+# fields, KUCALC_QEMU (its qemu-user, where installed) and kucalc_libc:
+# musl where Debian's musl-dev for it is under KUCALC_MUSL_ROOT, with
+# musl_lib and musl_include, else glibc.
 set(kucalc_targets_sh ${CMAKE_CURRENT_LIST_DIR}/targets.sh)
 macro(kucalc_target triple)
   kucalc_gnu_of("${triple}" kucalc_gnu)
@@ -34,6 +35,7 @@ macro(kucalc_target triple)
     string(REGEX MATCH "^[^-]+" kucalc_cpu "${kucalc_gnu}")
     set(musl_lib ${KUCALC_MUSL_ROOT}/lib/${kucalc_musl})
     set(musl_include ${KUCALC_MUSL_ROOT}/include/${kucalc_musl})
+    find_program(KUCALC_QEMU NAMES qemu-${kucalc_qemu}-static qemu-${kucalc_qemu})
     set(kucalc_libc glibc)
     if(EXISTS ${musl_lib}/rcrt1.o AND EXISTS ${musl_include}/unistd.h)
       set(kucalc_libc musl)

@@ -17,12 +17,11 @@ set(CMAKE_C_COMPILER ${kucalc_gnu}-gcc) # GoogleTest asks for C too
 set(CMAKE_EXE_LINKER_FLAGS_INIT -static)
 list(APPEND CMAKE_TRY_COMPILE_PLATFORM_VARIABLES KUCALC_TARGET)
 
-find_program(KUCALC_EMULATOR NAMES qemu-${kucalc_qemu}-static qemu-${kucalc_qemu})
-if(NOT KUCALC_EMULATOR)
+if(NOT KUCALC_QEMU)
   message(FATAL_ERROR "No emulator for ${KUCALC_TARGET}, so none of its tests "
     "could run: apt-get install qemu-user-static")
 endif()
-set(CMAKE_CROSSCOMPILING_EMULATOR ${KUCALC_EMULATOR})
+set(CMAKE_CROSSCOMPILING_EMULATOR ${KUCALC_QEMU})
 
 set(KUCALC_GTEST_SOURCE /usr/src/googletest)
 if(NOT EXISTS ${KUCALC_GTEST_SOURCE}/CMakeLists.txt)

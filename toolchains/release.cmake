@@ -74,9 +74,8 @@ if(NOT kucalc_gnu STREQUAL host_gnu)
   set(CMAKE_SYSTEM_NAME Linux)
   set(CMAKE_SYSTEM_PROCESSOR ${kucalc_cpu})
   # So that the release layer can run a program it links, to see it start.
-  find_program(KUCALC_RELEASE_EMULATOR NAMES qemu-${kucalc_qemu}-static qemu-${kucalc_qemu})
-  if(KUCALC_RELEASE_EMULATOR)
-    set(CMAKE_CROSSCOMPILING_EMULATOR ${KUCALC_RELEASE_EMULATOR})
+  if(KUCALC_QEMU)
+    set(CMAKE_CROSSCOMPILING_EMULATOR ${KUCALC_QEMU})
   endif()
 endif()
 
