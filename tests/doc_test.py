@@ -2,8 +2,9 @@
 # SPDX-License-Identifier: ISC
 """Holds the documentation to the program, byte for byte: every `$ kucalc`
 example of the rendered man page and of the README with the lines under it,
-the messages that the page's DESCRIPTION quotes, and every row of the
-README's behaviour table (between its two markers) that shows a
+the messages that the page's DESCRIPTION quotes, every one-line kucalc
+example of the Windows README with the arguments cmd would pass, and
+every row of the README's behaviour table (between its two markers) that shows a
 command and its output, running kucalc through EMULATOR if given. For
 kucalc.exe, also every `C:\\> ` example of the Windows README, typed at
 the prompt of cmd under EMULATOR (Wine), and the batch files it shows.
@@ -15,6 +16,7 @@ FILE between `<!-- NAME begins` and `<!-- NAME ends`.
 Usage: doc_test.py KUCALC SOURCE_DIR [EMULATOR] | --render PAGE | --marked FILE NAME"""
 import os
 import re
+import shlex
 import shutil
 import subprocess
 import sys
@@ -118,12 +120,30 @@ def install(kucalc, emulator, bin_dir):
     os.chmod(path, 0o755)
 
 
+def windows_examples(source):
+    """The Windows README's examples and the lines under them."""
+    with open(os.path.join(source, "doc", "README-windows.txt.in"), encoding="utf-8") as f:
+        return man_examples(f.read().splitlines(), prompt="C:\\> ")
+
+
+def as_shell(examples):
+    """The one-line kucalc examples of cmd as shell commands that pass the
+    same arguments, by the C runtime's rules as far as they go there: blanks
+    part the arguments, double quotes group, and \\" is a quote."""
+    cases = []
+    for command, expected in examples:
+        if command.startswith("kucalc "):
+            args = [re.sub(r'(\\")|"', lambda m: '"' if m.group(1) else "", arg)
+                    for arg in re.findall(r'(?:\\"|"[^"]*"|[^\s"])+', command)]
+            cases.append((" ".join(shlex.quote(arg) for arg in args), expected))
+    return cases
+
+
 def run_cmd_examples(kucalc, source, emulator, bin_dir):
     """Runs the Windows README's examples in Wine's cmd, each typed at its
     prompt; `C:\\> type NAME.bat` and the lines under it make a batch file
     that a later example runs. Returns (cases, failed)."""
-    with open(os.path.join(source, "doc", "README-windows.txt.in"), encoding="utf-8") as f:
-        examples = man_examples(f.read().splitlines(), prompt="C:\\> ")
+    examples = windows_examples(source)
     os.symlink(os.path.abspath(kucalc), os.path.join(bin_dir, "kucalc.exe"))
     failed, count = 0, 0
     for command, expected in examples:
@@ -167,6 +187,10 @@ def main(kucalc, source, emulator=None):
               f"{len(readme_examples)} README examples, {len(quoted)} messages")
         return 1
     cases = examples + readme_examples + rows + list(zip(["kucalc 5 / 0", "kucalc 5 % 0"], quoted))
+    # The Windows README's examples, here too, so that a change of output
+    # is told without Wine; kucalc.exe runs them in cmd below.
+    if not kucalc.endswith(".exe"):
+        cases += as_shell(windows_examples(source))
     total, failed = len(cases), 0
     with tempfile.TemporaryDirectory() as bin_dir:
         install(kucalc, emulator, bin_dir)
