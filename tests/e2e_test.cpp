@@ -74,8 +74,8 @@ TEST(e2e, operators_outside_the_table)
 
 TEST(e2e, zero_divisor)
 {
-	const std::string div = "Stop : division by zero\n";
-	const std::string mod = "Stop : modulo by zero\n";
+	const std::string &div = model::division_by_zero;
+	const std::string &mod = model::modulo_by_zero;
 	expect_runs({
 		{{"5", "/", "0"}, div},
 		{{"0", "/", "0"}, div},
@@ -159,10 +159,10 @@ TEST(e2e, longest_operands)
 		{{nines, "+", "0"}, std::to_string(model::parse(nines)) + "\n"},
 		{{"1", "-", nines}, std::to_string(model::wrap(1 - model::parse(nines))) + "\n"},
 		{{blanks, "+", "5"}, "5\n"},
-		{{"5", "/", blanks}, "Stop : division by zero\n"},
+		{{"5", "/", blanks}, model::division_by_zero},
 		{{std::string(max - 1, ' ') + "5", "*", std::string(max - 1, '-') + "5"}, "25\n"},
 		{{minuses, "%", "7"}, "0\n"},
-		{{"7", "%", minuses}, "Stop : modulo by zero\n"},
+		{{"7", "%", minuses}, model::modulo_by_zero},
 		{{"7", std::string(max, '+'), "2"}, "0\n"},
 	});
 }
@@ -174,7 +174,7 @@ TEST(e2e, broken_pipe_ends_by_sigpipe)
 {
 	const run_case cases[] = {
 		{{"7", "+", "5"}, "12\n"},
-		{{"5", "/", "0"}, "Stop : division by zero\n"},
+		{{"5", "/", "0"}, model::division_by_zero},
 		{{"5", "+"}, ""},
 	};
 	for (const run_case &c : cases) {

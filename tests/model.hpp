@@ -35,6 +35,10 @@ inline std::int64_t parse(const std::string &s)
 	return wrap(negative ? -v : v);
 }
 
+// The refusals of a zero divisor, as kucalc writes them.
+inline const std::string division_by_zero = "Stop : division by zero\n";
+inline const std::string modulo_by_zero = "Stop : modulo by zero\n";
+
 // The whole standard output of kucalc given these arguments.
 inline std::string expected(const std::vector<std::string> &args)
 {
@@ -44,9 +48,9 @@ inline std::string expected(const std::vector<std::string> &args)
 	std::int64_t b = parse(args[2]);
 	char op = args[1].size() == 1 ? args[1][0] : '\0';
 	if (op == '/' && b == 0)
-		return "Stop : division by zero\n";
+		return division_by_zero;
 	if (op == '%' && b == 0)
-		return "Stop : modulo by zero\n";
+		return modulo_by_zero;
 	std::int64_t r = op == '+'   ? a + b
 	                 : op == '-' ? a - b
 	                 : op == '*' ? a * b

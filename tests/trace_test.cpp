@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: ISC
+#include "model.hpp"
 #include "process.hpp"
 
 #include <cstdio>
@@ -146,8 +147,8 @@ const run_case runs[] = {
 	{{"7", "+", "5"}, "12\n"},
 	{{"-2147483648", "+", "0"}, "-2147483648\n"},
 	{{"2147483647", "*", "1"}, "2147483647\n"},
-	{{"5", "/", "0"}, "Stop : division by zero\n"},
-	{{"5", "%", "0"}, "Stop : modulo by zero\n"},
+	{{"5", "/", "0"}, model::division_by_zero},
+	{{"5", "%", "0"}, model::modulo_by_zero},
 	{{"5", "+"}, ""},
 };
 
