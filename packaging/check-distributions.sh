@@ -5,8 +5,8 @@
 # blhc; for each ARCH, a cross build (nocheck) whose kucalc must be of ARCH
 # and compute 7 + 5 under qemu-user; on x86-64, rpmbuild -ba with Fedora's
 # flags and macros (packaging/fedora.macros) and rpmlint. Needs debhelper,
-# lintian, blhc, rpm, rpmlint, elfutils, debugedit; for ARCH its g++,
-# libc6:ARCH and qemu-user-static.
+# lintian, blhc, rpm, rpmlint, elfutils, debugedit, cpio, file and xz; for
+# ARCH its g++, libc6:ARCH and qemu-user-static.
 # Usage: packaging/check-distributions.sh TARBALL [ARCH...]
 set -euo pipefail
 cd "$(dirname "$0")/.."

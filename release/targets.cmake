@@ -1,6 +1,7 @@
 # SPDX-License-Identifier: ISC
-# The toolchains' view of release/targets.txt, the table of the machines
-# the release binary is built for, through its one reader, release/targets.sh.
+# CMake's view of release/targets.txt, the table of the machines the release
+# binary is built for, for the release and cross toolchains; it reads the
+# table through its one reader, release/targets.sh.
 if(NOT KUCALC_MUSL_ROOT)
   set(KUCALC_MUSL_ROOT /usr)
 endif()
