@@ -15,7 +15,7 @@ host=$(. /etc/os-release && echo "${VERSION_CODENAME:-}")
 rm -rf "$dir"
 mkdir -p "$dir/apt/sources" "$dir/apt/lists/partial" "$dir/apt/cache"
 for list in /etc/apt/sources.list /etc/apt/sources.list.d/*.list /etc/apt/sources.list.d/*.sources; do
-	[ -f "$list" ] && sed "s/\\b$host\\b/$suite/g" "$list" >"$dir/apt/sources/${list##*/}"
+	[ ! -f "$list" ] || sed "s/\\b$host\\b/$suite/g" "$list" >"$dir/apt/sources/${list##*/}"
 done
 [ -f "$dir/apt/sources/sources.list" ] || : >"$dir/apt/sources/sources.list"
 apt() {
@@ -31,4 +31,4 @@ apt update >"$dir/apt/update.log" 2>&1 || true
 deb=$(ls "$dir"/apt/musl-dev_*.deb)
 dpkg-deb -x "$deb" "$dir"
 dpkg-deb -W --showformat='${source:Package} ${source:Version} ${Version}\n' "$deb" >"$dir/source"
-cat "$dir/source"
+cut -d' ' -f1,2 "$dir/source"

@@ -29,16 +29,13 @@ if(kucalc_known)
   kucalc_gnu_of("${host_triple}" host_gnu)
   set(libc ${kucalc_libc})
   find_program(KUCALC_TARGET_GCC ${kucalc_gnu}-gcc)
-  # Where the host has no musl for the target, Debian 13's, fetched into
-  # this folder, if the build asks for it.
+  # Debian 13's musl, fetched into this folder, where the host has none.
   if(libc STREQUAL glibc AND KUCALC_FETCH_MUSL AND KUCALC_TARGET_GCC)
     execute_process(COMMAND sh ${CMAKE_CURRENT_LIST_DIR}/fetch-musl.sh ${kucalc_deb_arch} ${CMAKE_BINARY_DIR}/musl
-      RESULT_VARIABLE failed OUTPUT_VARIABLE fetched ERROR_VARIABLE why
-      OUTPUT_STRIP_TRAILING_WHITESPACE ERROR_STRIP_TRAILING_WHITESPACE)
+      RESULT_VARIABLE failed OUTPUT_VARIABLE fetched ERROR_VARIABLE why OUTPUT_STRIP_TRAILING_WHITESPACE)
     if(failed)
       message(WARNING "Debian 13's musl for ${kucalc_deb_arch} cannot be fetched: ${why}")
     else()
-      string(REGEX REPLACE "^([^ ]+) ([^ ]+).*" "\\1 \\2" fetched "${fetched}")
       message(STATUS "Fetched Debian 13's ${fetched} for ${kucalc_deb_arch}")
       set(KUCALC_MUSL_ROOT ${CMAKE_BINARY_DIR}/musl/usr CACHE PATH "Where musl's lib/ and include/ are" FORCE)
       kucalc_target("${KUCALC_TARGET}")
