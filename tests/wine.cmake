@@ -1,7 +1,7 @@
 # SPDX-License-Identifier: ISC
 # The tests of the Windows build (toolchains/mingw.cmake), under Wine. A Wine
-# server lasts from wine.start to wine.stop: a start takes a tenth of a
-# second, not seconds.
+# server lasts from wine.start to wine.stop, so that a start of kucalc.exe
+# does not wait for one to start.
 set(wine ${CMAKE_CROSSCOMPILING_EMULATOR})
 add_test(NAME wine.start COMMAND ${wine} --start)
 add_test(NAME wine.stop COMMAND ${wine} --stop)

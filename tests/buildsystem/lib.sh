@@ -2,7 +2,7 @@
 # Sourced by each check of the build system, which ctest runs in its own
 # folder with KUCALC_SOURCE, CMAKE and GENERATOR set; it works in scratch/.
 set -euo pipefail
-[ -n "${KUCALC_SOURCE:-}" ] || { echo "run by ctest: ctest -L buildsystem" >&2; exit 2; }
+[ -n "${KUCALC_SOURCE:-}" ] || { echo "run by ctest: ctest --preset buildsystem" >&2; exit 2; }
 src=$KUCALC_SOURCE
 # The builder's flags are each check's own to give.
 unset CFLAGS CXXFLAGS CPPFLAGS LDFLAGS
