@@ -29,24 +29,19 @@ if(NOT KUCALC_LIBC STREQUAL system AND
   endif()
 endif()
 
-# The C library the binary carries, as dpkg names it: source package, its
-# version, and the version of the package that holds libc.a.
+# The C library the binary carries, as dpkg names it (source package, its
+# version, the package's version): fetched (musl/source), or the host's
+# musl-dev or cross glibc.
 set(libc_source "")
+set(libc_package musl-dev:${kucalc_deb_arch})
+if(KUCALC_LIBC STREQUAL glibc)
+  set(libc_package libc6-dev-${kucalc_deb_arch}-cross)
+endif()
 if(KUCALC_LIBC STREQUAL musl AND EXISTS ${KUCALC_MUSL_ROOT}/../source)
   file(STRINGS ${KUCALC_MUSL_ROOT}/../source libc_source)
 elseif(NOT KUCALC_LIBC STREQUAL system)
-  set(libc_a ${musl_lib}/libc.a)
-  if(KUCALC_LIBC STREQUAL glibc)
-    execute_process(COMMAND ${CMAKE_CXX_COMPILER} -print-file-name=libc.a
-      OUTPUT_VARIABLE libc_a OUTPUT_STRIP_TRAILING_WHITESPACE)
-    file(REAL_PATH "${libc_a}" libc_a)
-  endif()
-  execute_process(COMMAND dpkg-query -S ${libc_a} OUTPUT_VARIABLE owner ERROR_QUIET)
-  string(REGEX REPLACE ": .*" "" owner "${owner}")
-  if(owner)
-    execute_process(COMMAND dpkg-query -W [[-f=${source:Package} ${source:Version} ${Version}]] ${owner}
-      OUTPUT_VARIABLE libc_source ERROR_QUIET)
-  endif()
+  execute_process(COMMAND dpkg-query -W [[-f=${source:Package} ${source:Version} ${Version}]] ${libc_package}
+    OUTPUT_VARIABLE libc_source ERROR_QUIET)
 endif()
 
 include(${PROJECT_SOURCE_DIR}/release/packages.cmake)
