@@ -42,7 +42,7 @@ for arch in "$@"; do
 	stage=$work/stage-$arch
 	dpkg-deb -x "$work"/kucalc_*_"$arch".deb "$stage"
 	file "$stage/usr/bin/kucalc" | sed "s|$stage||"
-	release/run-binary.sh "$stage/usr/bin/kucalc" "$arch" >/dev/null
+	release/run-binary.sh "$stage/usr/bin/kucalc" "$arch"
 	lint_deb "$work"/kucalc_*_"$arch".changes || fail "lintian has findings on the $arch build"
 	echo "$arch: computes 7 + 5 under qemu-user; lintian: no finding"
 done
@@ -63,7 +63,7 @@ rpmbuild -ba --nodeps --load packaging/fedora.macros --define "_topdir $top" \
 grep -E 'tests passed|\(Skipped\)' "$work/rpm.log"
 rpm=$(ls "$top"/RPMS/x86_64/"$name"-*.x86_64.rpm)
 (mkdir "$work/rpmroot" && cd "$work/rpmroot" && rpm2cpio "$rpm" | cpio -id --quiet)
-release/run-binary.sh "$work/rpmroot/usr/bin/kucalc" >/dev/null
+release/run-binary.sh "$work/rpmroot/usr/bin/kucalc"
 # The -debuginfo package is rpm's own making, not kucalc.spec's.
 lint_rpm "$rpm" "$top"/SRPMS/*.src.rpm "$top/SPECS/kucalc.spec" ||
 	fail "rpmlint has findings"

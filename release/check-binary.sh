@@ -25,8 +25,9 @@ grep -qE 'GNU_STACK( +0x[0-9a-f]+){5} RW ' <<<"$segments" || fail "executable st
 
 # A binary that reads well can still crash at its first instruction (RELR
 # relocations under a musl that cannot apply them, say).
-deb=$("$(dirname "$0")/run-binary.sh" "$bin" "${2:-}") || exit 1
-canary=$("$(dirname "$0")/targets.sh" -w "deb=$deb" canary)
+arch=${2:-$(dpkg --print-architecture)}
+"$(dirname "$0")/run-binary.sh" "$bin" "$arch"
+canary=$("$(dirname "$0")/targets.sh" -w "deb=$arch" canary)
 canary=${canary#-}
 if [ -n "$canary" ]; then
 	code=$(objdump -d "$bin")

@@ -20,7 +20,7 @@ reproduce "$work/src" release/package.sh "$out/kucalc $out/*.deb $out/*.rpm $out
 
 echo "== the .deb's kucalc and man page; lintian and rpmlint"
 dpkg-deb -x "$out"/kucalc_*.deb "$work/deb"
-release/run-binary.sh "$work/deb/usr/bin/kucalc" >/dev/null
+release/run-binary.sh "$work/deb/usr/bin/kucalc"
 zcat "$work/deb/usr/share/man/man1/kucalc.1.gz" >"$work/kucalc.1"
 tests/doc_test.py --render "$work/kucalc.1" | grep -q '^EXIT STATUS' || fail "the packaged man page does not render"
 lint_deb "$out"/kucalc_*.deb
