@@ -51,9 +51,7 @@ endif()
 # so follows Source on its line, and Fedora's bundled().
 if(libc_source)
   string(REPLACE " " ";" libc_source "${libc_source}")
-  list(GET libc_source 0 name)
-  list(GET libc_source 1 version)
-  list(GET libc_source 2 bundled)
+  list(POP_FRONT libc_source name version bundled)
   set(CPACK_DEBIAN_PACKAGE_SOURCE "kucalc\nStatic-Built-Using: ${name} (= ${version})")
   string(REGEX REPLACE "^([0-9]+:)?([^-]+).*$" "\\2" bundled "${bundled}")
   set(CPACK_RPM_PACKAGE_PROVIDES "bundled(${KUCALC_LIBC}) = ${bundled}")
@@ -77,8 +75,4 @@ string(JOIN "\n" CPACK_RPM_SPEC_MORE_DEFINE
   "%define clamp_mtime_to_source_date_epoch 1"
   "%define _buildhost reproducible"
   "%define _build_id_links none")
-
-# The source tarball is git archive's (release/package.sh), not cpack's.
-set(CPACK_SOURCE_GENERATOR TXZ)
-set(CPACK_SOURCE_IGNORE_FILES "/build/" "/\\\\.git/")
 include(CPack)
