@@ -3,6 +3,7 @@
 # kucalc is the release binary for KUCALC_TARGET (the toolchain has read its
 # row of targets.txt). It refuses flags that keep the binary from starting,
 # packs it, and writes release-facts.sh for the scripts around the build.
+
 # The builder's flags (CXXFLAGS, LDFLAGS, the cache) reach this link too.
 # One that breaks the static start-up shows in a program that only
 # returns: refuse it here rather than ship a binary that crashes.
