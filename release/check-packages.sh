@@ -1,18 +1,21 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: ISC
-# Checks the artifacts that release/package.sh made for TRIPLE (this
-# machine's where none is given), and fails on any finding: the .deb is of
+# Checks the artifacts that release/package.sh made in BUILD, the folder
+# it prints, and fails on any finding: the .deb is of
 # its architecture, and its kucalc a hardened release binary that computes;
 # lintian and rpmlint; for this machine, the packaged man page renders and
 # the tarball holds the files git tracks. reprotest builds them twice more
 # from a clone, for this machine and where the build fetched its musl, one
 # more input that could vary.
-# Usage: release/check-packages.sh [TRIPLE]
+# Usage: release/check-packages.sh BUILD
 set -euo pipefail
 cd "$(dirname "$0")/.."
 . release/check-tools.sh
-out=build/release arch=$(dpkg --print-architecture)
-[ $# -eq 0 ] || out=build/cross-$1/release arch=$(release/targets.sh -w "gnu=$1" deb)
+out=$1
+. "$out/release-facts.sh"
+arch=$(release/targets.sh -w "gnu=$KUCALC_TARGET" deb)
+# The TRIPLE that release/package.sh took: none for this machine's build.
+triple=$([ "$arch" = "$(dpkg --print-architecture)" ] || echo "$KUCALC_TARGET")
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 fail() { echo "check-packages: $*" >&2; exit 1; }
@@ -24,7 +27,7 @@ release/check-binary.sh "$work/deb/usr/bin/kucalc" "$arch"
 lint_deb "$deb"
 lint_rpm "$out"/kucalc-*.rpm
 artifacts="$out/kucalc $out/*.deb $out/*.rpm"
-if [ $# -eq 0 ]; then
+if [ -z "$triple" ]; then
 	zcat "$work/deb/usr/share/man/man1/kucalc.1.gz" >"$work/kucalc.1"
 	tests/doc_test.py --render "$work/kucalc.1" | grep -q '^EXIT STATUS' || fail "the packaged man page does not render"
 	tarball=$(ls "$out"/kucalc-*.tar.xz)
@@ -33,7 +36,7 @@ if [ $# -eq 0 ]; then
 		fail "the tarball's files are not git ls-files"
 	artifacts+=" $out/*.tar.xz"
 fi
-if [ $# -eq 0 ] || [ -f "$out/musl/source" ]; then
+if [ -z "$triple" ] || [ -f "$out/musl/source" ]; then
 	git clone -q . "$work/src"
-	reproduce "$work/src" "release/package.sh $*" "$artifacts"
+	reproduce "$work/src" "release/package.sh $triple" "$artifacts"
 fi
