@@ -1,9 +1,10 @@
 # SPDX-License-Identifier: ISC
-# Sourced by each check of the build system, which ctest runs in its own
-# folder with KUCALC_SOURCE, CMAKE and GENERATOR set; it works in scratch/.
+# Sourced by each check of the build system, which works in scratch/ of
+# the folder it is started in (.ci/steps/buildsystem gives each its own),
+# with CMake's default generator or GENERATOR.
 set -euo pipefail
-[ -n "${KUCALC_SOURCE:-}" ] || { echo "run by ctest: ctest --preset buildsystem" >&2; exit 2; }
-src=$KUCALC_SOURCE
+src=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
+CMAKE=${CMAKE:-cmake}
 # The builder's flags are each check's own to give.
 unset CFLAGS CXXFLAGS CPPFLAGS LDFLAGS
 rm -rf scratch
@@ -20,7 +21,7 @@ skip() { echo "skipped: $*"; exit 77; }
 configure() {
 	local dir=$1
 	shift
-	"$CMAKE" -S "$src" -B "$dir" -G "$GENERATOR" "$@"
+	"$CMAKE" -S "$src" -B "$dir" ${GENERATOR:+-G "$GENERATOR"} "$@"
 }
 
 # says LOG TEXT: whether CMake's LOG has TEXT, however it wrapped the lines.
